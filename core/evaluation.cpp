@@ -1,0 +1,89 @@
+#include "core/evaluation.h"
+
+#include <cmath>
+
+#include "core/field_check.h"
+#include "core/messages.h"
+#include "core/number_format.h"
+
+namespace amp {
+namespace {
+
+constexpr double kCutoffTolerance = 0.01;
+
+bool NearHalfPower(double sample, double maxModulus) {
+    const double halfPowerRatio = 1.0 / std::sqrt(2.0);
+    return std::fabs(sample / maxModulus - halfPowerRatio) <= kCutoffTolerance;
+}
+
+template <class Slope>
+int FindCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n, Slope slope) {
+    for (int i = 0; i <= n; ++i) {
+        if (NearHalfPower(sweep[i], maxModulus) && slope(sweep[i + 1], sweep[i])) return i;
+    }
+    return n + 1;
+}
+
+}  // namespace
+
+std::vector<double> SweepModulus(const CircuitValues& values, int n) {
+    std::vector<double> sweep(static_cast<std::size_t>(n) + 3, 0.0);
+    for (int i = 0; i <= n; ++i) {
+        sweep[i] = Evaluate(values, SweepFrequency(kEvaluationDecades, i, n)).Modulus;
+    }
+    return sweep;
+}
+
+double MaxModulus(const std::vector<double>& sweep, int n) {
+    double max = sweep[0];
+    for (int i = 0; i <= n; ++i) {
+        if (sweep[i] >= max) max = sweep[i];
+    }
+    return max;
+}
+
+int FindLowerCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n) {
+    return FindCutoffIndex(sweep, maxModulus, n, [](double next, double here) {
+        return next > here;
+    });
+}
+
+int FindUpperCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n) {
+    return FindCutoffIndex(sweep, maxModulus, n, [](double next, double here) {
+        return next < here;
+    });
+}
+
+Outcome<EvaluationCaptions> EvaluateResponse(const FieldTexts& texts,
+                                             std::string_view decimalSeparator) {
+    if (auto message = CheckFields(texts, kEvaluationCheckOrder)) return Failure{*message};
+    const CircuitValues values = ReadCircuitValues(texts);
+    if (auto message = CheckOpAmpValues(values)) return Failure{*message};
+    const double f = ReadFieldNumber(texts[Field::f]);
+    if (f == 0.0) return Failure{std::string(message::kFZero)};
+    const Outcome<int> sampleCount = ReadSampleCount(texts[Field::N]);
+    if (const auto* failure = std::get_if<Failure>(&sampleCount)) return *failure;
+    const int n = std::get<int>(sampleCount);
+
+    const Failure undefined{std::string(message::kResponseUndefined)};
+    const Response atF = Evaluate(values, f);
+    if (!std::isfinite(atF.Modulus) || !std::isfinite(atF.PhaseDeg)) return undefined;
+
+    const std::vector<double> sweep = SweepModulus(values, n);
+    for (int i = 0; i <= n; ++i) {
+        if (!std::isfinite(sweep[i])) return undefined;
+    }
+    const double maxModulus = MaxModulus(sweep, n);
+    if (maxModulus == 0.0) return undefined;
+
+    const int lower = FindLowerCutoffIndex(sweep, maxModulus, n);
+    const int upper = FindUpperCutoffIndex(sweep, maxModulus, n);
+    return EvaluationCaptions{
+        FormatFixed(atF.Modulus, 2, decimalSeparator),
+        FormatFixed(atF.PhaseDeg, 2, decimalSeparator),
+        FormatFixed(SweepFrequency(kEvaluationDecades, lower, n), 1, decimalSeparator),
+        FormatFixed(SweepFrequency(kEvaluationDecades, upper, n), 0, decimalSeparator),
+    };
+}
+
+}  // namespace amp

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/circuit_values.h"
+#include "core/field.h"
+#include "core/outcome.h"
+
+namespace amp {
+
+// Captions of Label40 (modulus at f), Label44 (phase at f), Label47 (effective fi), Label48
+// (effective fs).
+struct EvaluationCaptions {
+    std::string modulus;
+    std::string phase;
+    std::string lowerCutoff;
+    std::string upperCutoff;
+
+    bool operator==(const EvaluationCaptions&) const = default;
+};
+
+// The number of decades of the evaluation's sweep: 1 Hz to 1 MHz.
+inline constexpr int kEvaluationDecades = 6;
+
+// ModulusSweep: indices 0 ... n + 2, samples 0 ... n over six decades, the two last entries 0.
+std::vector<double> SweepModulus(const CircuitValues& values, int n);
+
+// The largest of samples 0 ... n.
+double MaxModulus(const std::vector<double>& sweep, int n);
+
+// First sample within 0.01 of 1/sqrt(2) of the maximum while the modulus rises (lower) or falls
+// (upper); n + 1 when none qualifies.
+int FindLowerCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n);
+int FindUpperCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n);
+
+// "Calcola Modulo e Fase, fi e fs effettive": from the field texts to the four captions, written
+// with the given decimal separator, or the one message to show.
+Outcome<EvaluationCaptions> EvaluateResponse(const FieldTexts& texts,
+                                             std::string_view decimalSeparator);
+
+}  // namespace amp

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace amp {
+
+// A design field of the main window; the value is the number of its text box (Text1 ... Text21).
+enum class Field : int {
+    fi = 1,
+    fs,
+    Ri,
+    Avcb,
+    R2,
+    R,
+    R3,
+    R5,
+    RL,
+    R1,
+    C1,
+    C2,
+    C3,
+    C4,
+    C5,
+    C6,
+    Avo,
+    fc,
+    R4,
+    N,
+    f,
+};
+
+inline constexpr int kFieldCount = 21;
+
+constexpr int TextBoxNumber(Field field) { return static_cast<int>(field); }
+constexpr Field FieldOfTextBox(int number) { return static_cast<Field>(number); }
+
+// The symbol shown beside the box ("fi", "R2", "Avo").
+std::string_view FieldSymbol(Field field);
+// The unit label shown beside the box ("[Hz]", "[kohm]"), empty for plain ratios and counts.
+std::string_view FieldUnit(Field field);
+
+// The texts of all 21 design fields, as the main window's boxes hold them.
+class FieldTexts {
+public:
+    std::string& operator[](Field field) { return texts_[TextBoxNumber(field) - 1]; }
+    const std::string& operator[](Field field) const { return texts_[TextBoxNumber(field) - 1]; }
+
+private:
+    std::array<std::string, kFieldCount> texts_;
+};
+
+// One text to write into one field's box.
+struct FieldWrite {
+    Field field;
+    std::string text;
+
+    bool operator==(const FieldWrite&) const = default;
+};
+
+}  // namespace amp

@@ -1,0 +1,92 @@
+#include "core/sizing.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "core/complex.h"
+#include "core/field_check.h"
+#include "core/messages.h"
+#include "core/number_format.h"
+
+namespace amp {
+namespace {
+
+struct DesignData {
+    double fi, fs, Ri, Avcb, R2, R, R3, R5, RL;
+};
+
+DesignData ReadDesignData(const FieldTexts& texts) {
+    DesignData d{};
+    d.fi = ReadFieldNumber(texts[Field::fi]);
+    d.fs = ReadFieldNumber(texts[Field::fs]);
+    d.Ri = ReadFieldNumber(texts[Field::Ri]) * 1000.0;
+    d.Avcb = ReadFieldNumber(texts[Field::Avcb]);
+    d.R2 = ReadFieldNumber(texts[Field::R2]) * 1000.0;
+    d.R = ReadFieldNumber(texts[Field::R]) * 1000.0;
+    d.R3 = ReadFieldNumber(texts[Field::R3]) * 1000.0;
+    d.R5 = ReadFieldNumber(texts[Field::R5]) * 1000.0;
+    d.RL = ReadFieldNumber(texts[Field::RL]) * 1000.0;
+    return d;
+}
+
+// Values that would make a formula divide by zero, tested in a fixed order.
+std::optional<std::string_view> ZeroTestFailure(const DesignData& d) {
+    const std::array<std::pair<double, std::string_view>, 7> zeroTests{{
+        {d.fi, message::kFiZero},
+        {d.fs, message::kFsZero},
+        {d.Ri, message::kRiZero},
+        {d.R2, message::kR2Zero},
+        {d.R, message::kRZero},
+        {d.R5, message::kR5Zero},
+        {d.RL, message::kRLZero},
+    }};
+    for (const auto& [value, text] : zeroTests) {
+        if (value == 0.0) return text;
+    }
+    if (d.Avcb == 1.0) return message::kAvcbOne;
+    return std::nullopt;
+}
+
+}  // namespace
+
+FieldWrite WriteResult(double value, Field box) { return {box, FormatScientific(value)}; }
+
+Outcome<std::vector<FieldWrite>> SizeComponents(const FieldTexts& texts) {
+    if (auto message = CheckFields(texts, kSizingCheckOrder)) return Failure{*message};
+    const DesignData d = ReadDesignData(texts);
+
+    const double R4 = ((d.Avcb - 1.0) * d.R5) * 0.001;
+    if (d.Ri >= d.R2 + d.R) return Failure{std::string(message::kRiNotBelowSeries)};
+    if (auto message = ZeroTestFailure(d)) return Failure{std::string(*message)};
+
+    // The literal factors and their order of operations give the published figures exactly.
+    const double R1 = 0.001 / (1.0 / d.Ri - 1.0 / (d.R2 + d.R));
+    const double C1 = (2000.0 * 1000.0) / ((2.0 * kPi * d.fi) * d.Ri);
+    const double C2 = (1000000000.0 * 1000.0) / (((2.0 * 50.0) * kPi * d.fs) * d.R2);
+    const double C3 = (2000.0 * 1000.0) / ((2.0 * kPi * d.fi) * d.R);
+    const double C4 = 1000000000.0 / (((2.0 * 1.5) * kPi * d.fs) * R4);
+    const double C5 = (10000.0 * 1000.0) / ((2.0 * kPi * d.fi) * d.R5);
+    const double C6 = (2000.0 * 1000.0) / ((2.0 * kPi * d.fi) * d.RL);
+
+    const std::array<std::pair<double, Field>, 8> results{{
+        {R1, Field::R1},
+        {C1, Field::C1},
+        {C2, Field::C2},
+        {C3, Field::C3},
+        {C4, Field::C4},
+        {C5, Field::C5},
+        {C6, Field::C6},
+        {R4, Field::R4},
+    }};
+    std::vector<FieldWrite> writes;
+    writes.reserve(results.size());
+    for (const auto& [value, box] : results) {
+        if (!std::isfinite(value)) return Failure{std::string(message::kSizingImpossible)};
+        writes.push_back(WriteResult(value, box));
+    }
+    return writes;
+}
+
+}  // namespace amp
