@@ -1,0 +1,20 @@
+#include <QApplication>
+
+#include "core/messages.h"
+#include "ui/fonts.h"
+#include "ui/icon.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/qt_text.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    application.setApplicationName(amp::ui::ToQString(amp::kApplicationTitle));
+    application.setWindowIcon(amp::ui::AmplifierIcon());
+    // The program ends when its last shown window closes; hidden windows never keep it running.
+    application.setQuitOnLastWindowClosed(true);
+    amp::ui::RegisterFontSubstitutions();
+
+    amp::ui::MainWindow form1;
+    form1.show();
+    return application.exec();
+}

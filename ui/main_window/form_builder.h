@@ -1,0 +1,15 @@
+#pragma once
+
+#include <span>
+
+#include "ui/main_window/control_spec.h"
+
+class QWidget;
+
+namespace amp::ui {
+
+// Creates the controls as children of the form, named, placed, captioned and styled as designed,
+// and chains the focusable ones in their tab order.
+void BuildForm(QWidget& form, std::span<const ControlSpec> controls);
+
+}  // namespace amp::ui

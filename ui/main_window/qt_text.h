@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace amp::ui {
+
+// The core speaks UTF-8 std::string; the widgets speak QString.
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string ToStdString(const QString& text) {
+    return text.toStdString();
+}
+
+}  // namespace amp::ui

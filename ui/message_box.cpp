@@ -1,0 +1,18 @@
+#include "ui/message_box.h"
+
+#include <QMessageBox>
+
+#include "core/messages.h"
+
+namespace amp::ui {
+
+void ShowModalMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(parent);
+    box.setWindowTitle(QString::fromUtf8(kApplicationTitle.data(), kApplicationTitle.size()));
+    box.setIcon(QMessageBox::NoIcon);
+    box.setText(text);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+}  // namespace amp::ui

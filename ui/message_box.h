@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace amp::ui {
+
+// Where a window sends the one message of a failed action. The program shows a modal box; tests
+// pass a sink that records the text.
+using MessageSink = std::function<void(QWidget* parent, const QString& text)>;
+
+// A modal box captioned "Amplificatore audio" with the text, one OK button and no icon.
+void ShowModalMessage(QWidget* parent, const QString& text);
+
+}  // namespace amp::ui
