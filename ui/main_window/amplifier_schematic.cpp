@@ -143,10 +143,10 @@ void PaintAmplifierSchematic(QPainter& painter) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1.4));
-    QFont names = DesignFont(kArial, 9, true);
-    painter.setFont(names);
+    painter.setFont(DesignFont(kArial, 9, true));
 
-    DrawWire(painter, {40, kGroundRail}, {736 - 3.5, kGroundRail});
+    // From the generator to the output terminal, which is drawn over its end.
+    DrawWire(painter, {40, kGroundRail}, {736, kGroundRail});
     PaintInputNetwork(painter);
     PaintCouplingNetwork(painter, PaintFollower(painter));
     PaintLoad(painter, PaintNonInvertingStage(painter));

@@ -47,27 +47,39 @@ QWidget* CreateTextBox(const ControlSpec& spec, QWidget& form) {
     return box;
 }
 
+Qt::Alignment AlignmentOf(ControlLook look) {
+    switch (look) {
+        case ControlLook::ResultValue:
+        case ControlLook::RightAligned:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case ControlLook::Credits:
+            return Qt::AlignCenter;
+        default:
+            return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+void SetBorderAndBackground(QLabel& label, const QColor& background) {
+    label.setFrameStyle(QFrame::Box | QFrame::Plain);
+    label.setLineWidth(1);
+    label.setIndent(kBorderedIndent);
+    label.setAutoFillBackground(true);
+    SetBackground(label, QPalette::Window, background);
+}
+
 QWidget* CreateLabel(const ControlSpec& spec, QWidget& form, const QRect& geometry) {
     auto* label = new QLabel(ToQString(spec.caption), &form);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
+    label->setAlignment(AlignmentOf(spec.look));
     label->setGeometry(geometry);
-    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
-    if (spec.look == ControlLook::ResultValue || spec.look == ControlLook::Credits) {
-        label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        label->setLineWidth(1);
-        label->setIndent(kBorderedIndent);
-        label->setAutoFillBackground(true);
-        const bool result = spec.look == ControlLook::ResultValue;
-        SetBackground(*label, QPalette::Window, result ? kResultBackground : kCreditsBackground);
-        alignment = result ? (Qt::AlignRight | Qt::AlignVCenter) : Qt::AlignCenter;
-    }
-    if (spec.look == ControlLook::RightAligned) alignment = Qt::AlignRight | Qt::AlignVCenter;
-    label->setAlignment(alignment);
-    const QRect captionArea = label->contentsRect().adjusted(std::max(label->indent(), 0), 0,
-                                                             -std::max(label->indent(), 0), 0);
+    if (spec.look == ControlLook::ResultValue) SetBorderAndBackground(*label, kResultBackground);
+    if (spec.look == ControlLook::Credits) SetBorderAndBackground(*label, kCreditsBackground);
+
+    const int indent = std::max(label->indent(), 0);
+    const QRect captionArea = label->contentsRect().adjusted(indent, 0, -indent, 0);
     label->setFont(FontFittingArea(FontOf(spec.look), label->text(), captionArea,
-                                   int(alignment) | Qt::TextWordWrap));
+                                   int(label->alignment()) | Qt::TextWordWrap));
     return label;
 }
 

@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include "tests/ui/main_window/form1_driver.h"
-#include "ui/main_window/command_button.h"
 
 using amp::ui::testing::Form1Driver;
 
@@ -136,11 +135,6 @@ void CompareTwips(int designed, int placedPixels, const char* control, const cha
                             .arg(designed)));
 }
 
-bool CaptionFits(const QFont& font, const QString& text, const QRect& area, int flags) {
-    const QRect needed = QFontMetrics(font).boundingRect(area, flags, text);
-    return needed.width() <= area.width() && needed.height() <= area.height();
-}
-
 }  // namespace
 
 class LayoutTest : public QObject {
@@ -240,22 +234,6 @@ class LayoutTest : public QObject {
         }
         QCOMPARE(form.Get<QLabel>("Label55").font().family(), "Arial");
         QCOMPARE(form.Get<QLabel>("Label1").font().family(), "MS Sans Serif");
-    }
-
-    void noCaptionIsClipped() {
-        Form1Driver form;
-        for (QLabel* label : form.window().findChildren<QLabel*>()) {
-            const int indent = std::max(label->indent(), 0);
-            const QRect area = label->contentsRect().adjusted(indent, 0, -indent, 0);
-            QVERIFY2(CaptionFits(label->font(), label->text(), area,
-                                 int(label->alignment()) | Qt::TextWordWrap),
-                     qPrintable(label->objectName()));
-        }
-        for (auto* button : form.window().findChildren<amp::ui::CommandButton*>()) {
-            QVERIFY2(CaptionFits(button->font(), button->text(), button->CaptionRect(),
-                                 amp::ui::CommandButton::kCaptionFlags),
-                     qPrintable(button->objectName()));
-        }
     }
 
     void resultLabelsAndMarkedControlsHaveTheirColours() {

@@ -111,14 +111,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(form.BoxText("Text7"), "3.3");
     }
 
-    void eachOptionSelectsItsRange() {
-        Form1Driver form;
-        for (int range = 1; range <= 6; ++range) {
-            form.Click(QStringLiteral("Option%1").arg(range + 1));
-            QCOMPARE(form.window().SelectedRangeIndex(), range);
-        }
-    }
-
     void aFailingActionChangesNothing_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
@@ -233,13 +225,6 @@ class MainWindowTest : public QObject {
         QVERIFY(byTitleBar.window().close());
         QVERIFY(!byTitleBar.window().isVisible());
         QCOMPARE(titleBarClosing.count(), 1);
-    }
-
-    void messagesGoThroughTheSink() {
-        Form1Driver form;
-        form.window().ShowMessage("prova");
-        QCOMPARE(form.messages, QStringList{"prova"});
-        QCOMPARE(form.messageParents, QList<QWidget*>{&form.window()});
     }
 };
 
