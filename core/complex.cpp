@@ -13,7 +13,9 @@ Complex ComplexDiv(Complex a, Complex b) {
     return {((a.Re * b.Re) + (a.Im * b.Im)) / d, ((a.Im * b.Re) - (a.Re * b.Im)) / d};
 }
 
-double Modulus(Complex z) { return std::sqrt(z.Re * z.Re + z.Im * z.Im); }
+double Modulus(Complex z) {
+    return std::sqrt(z.Re * z.Re + z.Im * z.Im);
+}
 
 double PhaseDeg(Complex z) {
     const double t = std::atan(z.Im / z.Re);

@@ -43,15 +43,13 @@ double MaxModulus(const std::vector<double>& sweep, int n) {
 }
 
 int FindLowerCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n) {
-    return FindCutoffIndex(sweep, maxModulus, n, [](double next, double here) {
-        return next > here;
-    });
+    return FindCutoffIndex(sweep, maxModulus, n,
+                           [](double next, double here) { return next > here; });
 }
 
 int FindUpperCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n) {
-    return FindCutoffIndex(sweep, maxModulus, n, [](double next, double here) {
-        return next < here;
-    });
+    return FindCutoffIndex(sweep, maxModulus, n,
+                           [](double next, double here) { return next < here; });
 }
 
 Outcome<EvaluationCaptions> EvaluateResponse(const FieldTexts& texts,

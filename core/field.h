@@ -33,8 +33,12 @@ enum class Field : int {
 
 inline constexpr int kFieldCount = 21;
 
-constexpr int TextBoxNumber(Field field) { return static_cast<int>(field); }
-constexpr Field FieldOfTextBox(int number) { return static_cast<Field>(number); }
+constexpr int TextBoxNumber(Field field) {
+    return static_cast<int>(field);
+}
+constexpr Field FieldOfTextBox(int number) {
+    return static_cast<Field>(number);
+}
 
 // The symbol shown beside the box ("fi", "R2", "Avo").
 std::string_view FieldSymbol(Field field);
@@ -43,11 +47,11 @@ std::string_view FieldUnit(Field field);
 
 // The texts of all 21 design fields, as the main window's boxes hold them.
 class FieldTexts {
-public:
+  public:
     std::string& operator[](Field field) { return texts_[TextBoxNumber(field) - 1]; }
     const std::string& operator[](Field field) const { return texts_[TextBoxNumber(field) - 1]; }
 
-private:
+  private:
     std::array<std::string, kFieldCount> texts_;
 };
 

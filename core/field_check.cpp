@@ -9,7 +9,9 @@
 namespace amp {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool IsAllowedCharacter(char c) {
     return IsDigit(c) || c == '.' || c == 'e' || c == 'E' || c == '-' || c == '+';
@@ -98,7 +100,9 @@ std::optional<std::string> CheckNumericField(std::string_view text, Field field)
     return std::nullopt;
 }
 
-double ReadFieldNumber(std::string_view text) { return ParseLeadingNumber(text).value; }
+double ReadFieldNumber(std::string_view text) {
+    return ParseLeadingNumber(text).value;
+}
 
 std::optional<std::string> CheckFields(const FieldTexts& texts, std::span<const Field> order) {
     for (Field field : order) {

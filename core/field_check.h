@@ -26,10 +26,10 @@ using enum Field;
 
 inline constexpr std::array<Field, 9> kSizingCheckOrder{fi, fs, Ri, R2, R, Avcb, R3, R5, RL};
 
-inline constexpr std::array<Field, 17> kEvaluationCheckOrder{
-    N, f, R2, R, R3, R5, RL, R1, C1, C2, C3, C4, C5, C6, Avo, fc, R4};
+inline constexpr std::array<Field, 17> kEvaluationCheckOrder{N,  f,  R2, R,  R3, R5,  RL, R1, C1,
+                                                             C2, C3, C4, C5, C6, Avo, fc, R4};
 
-inline constexpr std::array<Field, 16> kGraphCheckOrder{
-    N, R2, R, R3, R5, RL, R1, C1, C2, C3, C4, C5, C6, Avo, fc, R4};
+inline constexpr std::array<Field, 16> kGraphCheckOrder{N,  R2, R,  R3, R5, RL,  R1, C1,
+                                                        C2, C3, C4, C5, C6, Avo, fc, R4};
 
 }  // namespace amp

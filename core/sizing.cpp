@@ -51,7 +51,9 @@ std::optional<std::string_view> ZeroTestFailure(const DesignData& d) {
 
 }  // namespace
 
-FieldWrite WriteResult(double value, Field box) { return {box, FormatScientific(value)}; }
+FieldWrite WriteResult(double value, Field box) {
+    return {box, FormatScientific(value)};
+}
 
 Outcome<std::vector<FieldWrite>> SizeComponents(const FieldTexts& texts) {
     if (auto message = CheckFields(texts, kSizingCheckOrder)) return Failure{*message};

@@ -23,8 +23,8 @@ Complex InputNetwork(double f, double C1, double R1, double R, double C2, double
     Complex k = ComplexMul({1.0, kTwoPi * f * C1 * R1}, {1.0, kTwoPi * f * C2 * R});
     k = {R2 * k.Re, R2 * k.Im};
     const Complex numerator{0.0, kTwoPi * f * R * R1 * C1};
-    const Complex denominator{
-        (R1 + R) + k.Re, ((kTwoPi * f * C2 * R * R1) + (kTwoPi * f * C1 * R * R1)) + k.Im};
+    const Complex denominator{(R1 + R) + k.Re,
+                              ((kTwoPi * f * C2 * R * R1) + (kTwoPi * f * C1 * R * R1)) + k.Im};
     return ComplexDiv(numerator, denominator);
 }
 

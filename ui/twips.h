@@ -10,14 +10,22 @@ namespace amp::ui {
 // high-DPI screens.
 inline constexpr int kTwipsPerPixel = 15;
 
-constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
-constexpr double TwipsToPixelsF(double twips) { return twips / kTwipsPerPixel; }
-constexpr double PixelsToTwips(double pixels) { return pixels * kTwipsPerPixel; }
+constexpr int TwipsToPixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+constexpr double TwipsToPixelsF(double twips) {
+    return twips / kTwipsPerPixel;
+}
+constexpr double PixelsToTwips(double pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 inline QRect TwipsRect(int left, int top, int width, int height) {
     return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
-inline QPointF TwipsPoint(double x, double y) { return {TwipsToPixelsF(x), TwipsToPixelsF(y)}; }
+inline QPointF TwipsPoint(double x, double y) {
+    return {TwipsToPixelsF(x), TwipsToPixelsF(y)};
+}
 
 }  // namespace amp::ui

@@ -9,8 +9,9 @@ namespace {
 
 TEST(CheckNumericField, EmptyTextGivesTheMissingValueMessage) {
     EXPECT_EQ(CheckNumericField("", Field::R2), "Hai dimenticato di scrivere la resistenza R2 ");
-    EXPECT_EQ(CheckNumericField("", Field::f),
-              "Hai dimenticato di scrivere la frequenza per la quale vuoi calcolare modulo e fase  ");
+    EXPECT_EQ(
+        CheckNumericField("", Field::f),
+        "Hai dimenticato di scrivere la frequenza per la quale vuoi calcolare modulo e fase  ");
 }
 
 TEST(CheckNumericField, ForbiddenCharactersGiveTheMalformedValueMessage) {
@@ -24,8 +25,8 @@ TEST(CheckNumericField, ForbiddenCharactersGiveTheMalformedValueMessage) {
 }
 
 TEST(CheckNumericField, AllowedCharactersPassWhateverTheirOrder) {
-    for (const char* text : {"1.5", "1E-5", "5E3", "+2", "-3.3e+2", "1.2.3", "--", "e", "+-", ".",
-                             "1E-400", "0"}) {
+    for (const char* text :
+         {"1.5", "1E-5", "5E3", "+2", "-3.3e+2", "1.2.3", "--", "e", "+-", ".", "1E-400", "0"}) {
         EXPECT_EQ(CheckNumericField(text, Field::C1), std::nullopt) << text;
     }
 }
@@ -74,9 +75,10 @@ TEST(CheckFields, OnlyTheFirstFailingFieldInTheActionOrderIsReported) {
 }
 
 TEST(MessageTable, MessagesKeepTheirExactWordingAndTrailingBlanks) {
-    EXPECT_EQ(MissingValueMessage(Field::Ri),
-              "Hai dimenticato di scrivere la resistenza di ingresso desiderata per l'amplificatore "
-              "Ri ");
+    EXPECT_EQ(
+        MissingValueMessage(Field::Ri),
+        "Hai dimenticato di scrivere la resistenza di ingresso desiderata per l'amplificatore "
+        "Ri ");
     EXPECT_EQ(MissingValueMessage(Field::C4), "Hai dimenticato di scrivere la capacità C4 ");
     EXPECT_EQ(MissingValueMessage(Field::N),
               "Hai dimenticato di scrivere il numero di campioni usati per la costruzione del "

@@ -9,8 +9,8 @@ namespace {
 
 // The component set of the reference figures, in SI units.
 Response ReferenceSetAt(double f) {
-    return TransferFunction(f, 200000, 1000000, 1e-6, 1e-10, 1e-6, 1e-10, 1e-5, 1e-5, 10000,
-                            100000, 1000, 100000, 10000, 10000, 10000);
+    return TransferFunction(f, 200000, 1000000, 1e-6, 1e-10, 1e-6, 1e-10, 1e-5, 1e-5, 10000, 100000,
+                            1000, 100000, 10000, 10000, 10000);
 }
 
 TEST(TransferFunction, ReferenceSetInMidBand) {
