@@ -1,0 +1,214 @@
+#include "tests/robustness/outcome_rules.h"
+
+#include <array>
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+
+#include "core/field_check.h"
+#include "core/messages.h"
+#include "tests/robustness/known_messages.h"
+
+namespace amp::robustness {
+namespace {
+
+bool IsAllowedCharacter(char c) {
+    return (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '-' || c == '+';
+}
+
+bool IsDigits(std::string_view text) {
+    if (text.empty()) return false;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string WithPoint(std::string_view text, std::string_view separator) {
+    std::string result(text);
+    const auto position = result.find(separator);
+    if (!separator.empty() && position != std::string::npos) {
+        result.replace(position, separator.size(), ".");
+    }
+    return result;
+}
+
+// The caption's value when it has exactly the given decimals after the separator, an optional
+// minus sign and digits before it.
+std::optional<double> FixedCaptionValue(std::string_view caption, int decimals,
+                                        std::string_view separator) {
+    std::string_view body = caption;
+    if (!body.empty() && body.front() == '-') body.remove_prefix(1);
+    std::string_view integer = body;
+    if (decimals > 0) {
+        const auto position = body.find(separator);
+        if (position == std::string_view::npos) return std::nullopt;
+        integer = body.substr(0, position);
+        const std::string_view fraction = body.substr(position + separator.size());
+        if (fraction.size() != static_cast<std::size_t>(decimals) || !IsDigits(fraction)) {
+            return std::nullopt;
+        }
+    }
+    if (!IsDigits(integer)) return std::nullopt;
+    return std::strtod(WithPoint(caption, separator).c_str(), nullptr);
+}
+
+// "0.00E+00": a sign only when negative, one digit, two decimals, a signed exponent of two or
+// three digits.
+bool IsScientificResult(std::string_view text) {
+    if (!text.empty() && text.front() == '-') text.remove_prefix(1);
+    if (text.size() < 8 || text.size() > 9) return false;
+    const bool mantissa = IsDigits(text.substr(0, 1)) && text[1] == '.' &&
+                          IsDigits(text.substr(2, 2)) && text[4] == 'E';
+    return mantissa && (text[5] == '+' || text[5] == '-') && IsDigits(text.substr(6));
+}
+
+std::optional<Field> FieldOfMessage(std::string_view message) {
+    for (int box = 1; box <= kFieldCount; ++box) {
+        const Field field = FieldOfTextBox(box);
+        if (message == MissingValueMessage(field) || message == BadValueMessage(field)) {
+            return field;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> FieldReadingDefect(std::string_view text, Field field) {
+    const std::optional<std::string> message = CheckNumericField(text, field);
+    const std::string bad = BadValueMessage(field);
+    if (text.empty()) {
+        if (message != MissingValueMessage(field)) return "empty text without its message";
+        return std::nullopt;
+    }
+    bool allowedOnly = true;
+    for (char c : text) allowedOnly = allowedOnly && IsAllowedCharacter(c);
+    if (!allowedOnly) {
+        if (message != bad) return Quoted(text) + " holds a forbidden character but passes";
+        return std::nullopt;
+    }
+
+    const std::string terminated(text);
+    errno = 0;
+    const double expected = std::strtod(terminated.c_str(), nullptr);
+    const bool overflow = errno == ERANGE && std::isinf(expected);
+    if (overflow) {
+        if (message != bad) return Quoted(text) + " is beyond a double but passes";
+        return std::nullopt;
+    }
+    if (message) return Quoted(text) + " is a readable number but gives: " + *message;
+    const double value = ReadFieldNumber(text);
+    if (value != expected || std::signbit(value) != std::signbit(expected)) {
+        return Quoted(text) + " reads " + std::to_string(value) + " instead of " +
+               std::to_string(expected);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ShownTextDefect(std::string_view text, std::string_view separator) {
+    std::string lower;
+    for (char c : text) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos) {
+        return Quoted(text) + " is not finite";
+    }
+    const std::string withPoint = WithPoint(text, separator);
+    const std::string_view mantissa = std::string_view(withPoint).substr(0, withPoint.find('E'));
+    const bool signedZero = mantissa.size() > 1 && mantissa.front() == '-' &&
+                            mantissa.find_first_not_of("0.", 1) == std::string_view::npos;
+    if (signedZero || withPoint.find("-0.00") != std::string::npos) {
+        return Quoted(text) + " shows a signed zero";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ChecksPassedDefect(const FieldTexts& texts,
+                                              std::span<const Field> order) {
+    for (Field field : order) {
+        if (auto message = CheckNumericField(texts[field], field)) {
+            return "went past the failing check of " + std::string(FieldSymbol(field)) + " " +
+                   Quoted(texts[field]);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> FailureDefect(const Failure& failure, const FieldTexts& texts,
+                                         std::span<const Field> order) {
+    if (!IsKnownMessage(failure.message)) return "unknown message " + Quoted(failure.message);
+    const std::optional<Field> named = FieldOfMessage(failure.message);
+    if (!named) return ChecksPassedDefect(texts, order);
+    for (Field field : order) {
+        const std::optional<std::string> message = CheckNumericField(texts[field], field);
+        if (field == *named) {
+            if (message == failure.message) return std::nullopt;
+            return "message of " + std::string(FieldSymbol(field)) + " for " + Quoted(texts[field]);
+        }
+        if (message) return "reported a later field than " + std::string(FieldSymbol(field));
+    }
+    return "message of a field outside the action: " + Quoted(failure.message);
+}
+
+std::optional<std::string> SizingDefect(const FieldTexts& texts,
+                                        const Outcome<std::vector<FieldWrite>>& outcome) {
+    if (const auto* failure = std::get_if<Failure>(&outcome)) {
+        return FailureDefect(*failure, texts, kSizingCheckOrder);
+    }
+    if (auto defect = ChecksPassedDefect(texts, kSizingCheckOrder)) return defect;
+    constexpr std::array<Field, 8> kResultBoxes{Field::R1, Field::C1, Field::C2, Field::C3,
+                                                Field::C4, Field::C5, Field::C6, Field::R4};
+    const auto& writes = std::get<std::vector<FieldWrite>>(outcome);
+    if (writes.size() != kResultBoxes.size()) return "not eight results";
+    for (std::size_t i = 0; i < writes.size(); ++i) {
+        const FieldWrite& write = writes[i];
+        if (write.field != kResultBoxes[i]) return "results out of their order";
+        if (auto defect = ShownTextDefect(write.text, ".")) return defect;
+        if (!IsScientificResult(write.text)) return Quoted(write.text) + " is not 0.00E+00";
+        if (CheckNumericField(write.text, write.field)) {
+            return Quoted(write.text) + " in " + std::string(FieldSymbol(write.field)) +
+                   " fails the check when read back";
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> EvaluationDefect(const FieldTexts& texts,
+                                            const Outcome<EvaluationCaptions>& outcome,
+                                            std::string_view separator) {
+    if (const auto* failure = std::get_if<Failure>(&outcome)) {
+        return FailureDefect(*failure, texts, kEvaluationCheckOrder);
+    }
+    if (auto defect = ChecksPassedDefect(texts, kEvaluationCheckOrder)) return defect;
+    const auto& captions = std::get<EvaluationCaptions>(outcome);
+    for (const std::string* caption :
+         {&captions.modulus, &captions.phase, &captions.lowerCutoff, &captions.upperCutoff}) {
+        if (auto defect = ShownTextDefect(*caption, separator)) return defect;
+    }
+
+    const auto modulus = FixedCaptionValue(captions.modulus, 2, separator);
+    if (!modulus || captions.modulus.front() == '-') {
+        return "modulus " + Quoted(captions.modulus) + " is not a plain 0.00";
+    }
+    const auto phase = FixedCaptionValue(captions.phase, 2, separator);
+    if (!phase || std::fabs(*phase) > 90.0) {
+        return "phase " + Quoted(captions.phase) + " is not 0.00 within 90 degrees";
+    }
+    // The sweep's frequencies run from 1 Hz up to 10 ^ (6 x (N + 1) / N), at most 10 ^ 12.
+    constexpr double kHighestSweepFrequency = 1E12;
+    const auto lower = FixedCaptionValue(captions.lowerCutoff, 1, separator);
+    if (!lower || *lower < 1.0 || *lower > kHighestSweepFrequency) {
+        return "lower cut-off " + Quoted(captions.lowerCutoff) + " is no sweep frequency";
+    }
+    const auto upper = FixedCaptionValue(captions.upperCutoff, 0, separator);
+    if (!upper || *upper < 1.0 || *upper > kHighestSweepFrequency) {
+        return "upper cut-off " + Quoted(captions.upperCutoff) + " is no sweep frequency";
+    }
+    return std::nullopt;
+}
+
+}  // namespace amp::robustness
