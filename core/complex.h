@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 namespace amp {
 
 // The short value of pi that every angular frequency and every degree conversion uses.
@@ -12,10 +14,22 @@ struct Complex {
     bool operator==(const Complex&) const = default;
 };
 
-Complex ComplexMul(Complex a, Complex b);
+// Defined here so the model's many small operations inline: a call per operation costs more
+// than the arithmetic.
+inline Complex ComplexMul(Complex a, Complex b) {
+    return {(a.Re * b.Re) - (a.Im * b.Im), (a.Re * b.Im) + (a.Im * b.Re)};
+}
+
 // Plain textbook quotient, no rescaling: a zero divisor gives non-finite parts.
-Complex ComplexDiv(Complex a, Complex b);
-double Modulus(Complex z);
+inline Complex ComplexDiv(Complex a, Complex b) {
+    const double d = b.Re * b.Re + b.Im * b.Im;
+    return {((a.Re * b.Re) + (a.Im * b.Im)) / d, ((a.Im * b.Re) - (a.Re * b.Im)) / d};
+}
+
+inline double Modulus(Complex z) {
+    return std::sqrt(z.Re * z.Re + z.Im * z.Im);
+}
+
 // Principal arctangent of Im/Re in degrees: the sign of Re is ignored, so the result lies
 // strictly between -90 and +90.
 double PhaseDeg(Complex z);

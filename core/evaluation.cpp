@@ -19,7 +19,7 @@ bool NearHalfPower(double sample, double maxModulus) {
 template <class Slope>
 int FindCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n, Slope slope) {
     for (int i = 0; i <= n; ++i) {
-        if (NearHalfPower(sweep[i], maxModulus) && slope(sweep[i + 1], sweep[i])) return i;
+        if (slope(sweep[i + 1], sweep[i]) && NearHalfPower(sweep[i], maxModulus)) return i;
     }
     return n + 1;
 }
@@ -29,7 +29,7 @@ int FindCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n, 
 std::vector<double> SweepModulus(const CircuitValues& values, int n) {
     std::vector<double> sweep(static_cast<std::size_t>(n) + 3, 0.0);
     for (int i = 0; i <= n; ++i) {
-        sweep[i] = Evaluate(values, SweepFrequency(kEvaluationDecades, i, n)).Modulus;
+        sweep[i] = Modulus(EvaluateRatio(values, SweepFrequency(kEvaluationDecades, i, n)));
     }
     return sweep;
 }

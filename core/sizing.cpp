@@ -85,8 +85,13 @@ Outcome<std::vector<FieldWrite>> SizeComponents(const FieldTexts& texts) {
     std::vector<FieldWrite> writes;
     writes.reserve(results.size());
     for (const auto& [value, box] : results) {
-        if (!std::isfinite(value)) return Failure{std::string(message::kSizingImpossible)};
-        writes.push_back(WriteResult(value, box));
+        // A value just below the largest double can round up past it in the written text, which
+        // would then fail its own check when read back.
+        FieldWrite write = WriteResult(value, box);
+        if (!std::isfinite(value) || !std::isfinite(ReadFieldNumber(write.text))) {
+            return Failure{std::string(message::kSizingImpossible)};
+        }
+        writes.push_back(std::move(write));
     }
     return writes;
 }

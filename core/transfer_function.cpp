@@ -51,13 +51,19 @@ Complex OutputCoupling(double f, double C6, double RL) {
     return ComplexDiv({0.0, x}, {1.0, x});
 }
 
-Response TransferFunction(double f, double Avo, double fc, double C1, double C2, double C3,
-                          double C4, double C5, double C6, double R1, double R2, double R3,
-                          double R4, double R5, double RL, double R) {
+Complex TransferRatio(double f, double Avo, double fc, double C1, double C2, double C3, double C4,
+                      double C5, double C6, double R1, double R2, double R3, double R4, double R5,
+                      double RL, double R) {
     Complex p = ComplexMul(InputNetwork(f, C1, R1, R, C2, R2), FollowerGain(f, fc, Avo));
     p = ComplexMul(p, CouplingNetwork(f, C3, R, R3));
     p = ComplexMul(p, NonInvertingGain(f, fc, Avo, C5, R5, C4, R4));
-    const Complex g = ComplexMul(p, OutputCoupling(f, C6, RL));
+    return ComplexMul(p, OutputCoupling(f, C6, RL));
+}
+
+Response TransferFunction(double f, double Avo, double fc, double C1, double C2, double C3,
+                          double C4, double C5, double C6, double R1, double R2, double R3,
+                          double R4, double R5, double RL, double R) {
+    const Complex g = TransferRatio(f, Avo, fc, C1, C2, C3, C4, C5, C6, R1, R2, R3, R4, R5, RL, R);
     return {g.Re, g.Im, Modulus(g), PhaseDeg(g)};
 }
 

@@ -22,7 +22,12 @@ Complex NonInvertingGain(double f, double fc, double Avo, double C5, double R5, 
                          double R4);
 Complex OutputCoupling(double f, double C6, double RL);
 
-// The cascade of the five sections; validates nothing.
+// The cascade of the five sections as one complex ratio; validates nothing.
+Complex TransferRatio(double f, double Avo, double fc, double C1, double C2, double C3, double C4,
+                      double C5, double C6, double R1, double R2, double R3, double R4, double R5,
+                      double RL, double R);
+
+// The ratio with its modulus and phase; validates nothing.
 Response TransferFunction(double f, double Avo, double fc, double C1, double C2, double C3,
                           double C4, double C5, double C6, double R1, double R2, double R3,
                           double R4, double R5, double RL, double R);

@@ -76,6 +76,14 @@ TEST(SizeComponents, NonFiniteResultsAreRefusedWhole) {
               "I dati inseriti non permettono di dimensionare i componenti!");
 }
 
+TEST(SizeComponents, ResultsThatWouldNotReadBackAreRefused) {
+    FieldTexts texts = ExampleTexts();
+    texts[Field::fi] = "1.7716E-306";  // C6 just below the largest double, written as 1.80E+308
+    texts[Field::RL] = "1";
+    EXPECT_EQ(MessageOf(SizeComponents(texts)),
+              "I dati inseriti non permettono di dimensionare i componenti!");
+}
+
 TEST(SizeComponents, NegativeResultsKeepAPoint) {
     FieldTexts texts = ExampleTexts();
     texts[Field::Avcb] = "0.5";
