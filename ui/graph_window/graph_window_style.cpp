@@ -1,0 +1,40 @@
+#include "ui/graph_window/graph_window_style.h"
+
+namespace amp::ui {
+namespace {
+
+QFont SansSerifBold(qreal pointSize) {
+    QFont font("MS Sans Serif");
+    font.setPointSizeF(pointSize);
+    font.setBold(true);
+    return font;
+}
+
+}  // namespace
+
+QFont PanelFont() {
+    return SansSerifBold(8.25);
+}
+
+QFont CloseButtonFont() {
+    return SansSerifBold(9.75);
+}
+
+QPen FramePen(Rgb colour, DashStyle dash) {
+    QPen pen(ToQColor(colour), 1.0);
+    pen.setCapStyle(Qt::FlatCap);
+    // Qt's own dash patterns are too fine to tell the two styles apart on a one-pixel line.
+    switch (dash) {
+        case DashStyle::Solid:
+            break;
+        case DashStyle::DashDot:
+            pen.setDashPattern({9, 6, 3, 6});
+            break;
+        case DashStyle::DashDotDot:
+            pen.setDashPattern({9, 3, 3, 3, 3, 3});
+            break;
+    }
+    return pen;
+}
+
+}  // namespace amp::ui

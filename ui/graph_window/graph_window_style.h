@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPen>
+
+#include "graph/frame_geometry.h"
+
+namespace amp::ui {
+
+inline QColor ToQColor(Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// The row captions and the option buttons of the side panel.
+QFont PanelFont();
+// "Chiudi".
+QFont CloseButtonFont();
+
+// A one-pixel pen with the dash pattern of a frame line.
+QPen FramePen(Rgb colour, DashStyle dash);
+
+}  // namespace amp::ui
