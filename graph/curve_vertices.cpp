@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace amp {
 namespace {
@@ -43,10 +42,13 @@ std::vector<PlotPoint> CurveVertices(const Plot& plot, CurvePointFunction point,
                                      double columnsPerTwip) {
     std::vector<PlotPoint> vertices;
     const int count = CurvePointCount(plot);
-    auto columnOf = [columnsPerTwip](PlotPoint p) { return std::floor(p.x * columnsPerTwip); };
+    // The curves start at x = 120, so truncation finds the column.
+    auto columnOf = [columnsPerTwip](PlotPoint p) {
+        return static_cast<long long>(p.x * columnsPerTwip);
+    };
 
     ColumnRun run(0, point(plot, 0));
-    double column = columnOf(point(plot, 0));
+    long long column = columnOf(point(plot, 0));
     for (int i = 1; i < count; ++i) {
         const PlotPoint p = point(plot, i);
         if (columnOf(p) == column) {

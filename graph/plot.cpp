@@ -14,12 +14,6 @@ namespace {
 // The label factor of the half-power level is this literal, not 1/sqrt(2).
 constexpr double kHalfPowerFactor = 0.707;
 
-// The product stays an integer: it is exact, and N is bounded so that it fits in 32 bits.
-double SampleX(int i, int n) {
-    return static_cast<double>(kFrequencyAxisSpan * i) / static_cast<double>(n) +
-           kFrequencyAxisLeft;
-}
-
 double LargestSample(const std::vector<double>& samples, int n) {
     return *std::max_element(samples.begin(), samples.begin() + n + 1);
 }
@@ -77,14 +71,6 @@ Outcome<Plot> PlotResponse(const GraphInputs& inputs, int rangeIndex,
     plot.label17Caption = FormatFixed(kHalfPowerFactor * plot.MaxModulus, 2, decimalSeparator);
     plot.decadeCaptions = DecadeCaptions(rangeIndex);
     return plot;
-}
-
-PlotPoint ModulusPoint(const Plot& plot, int i) {
-    return {SampleX(i, plot.N), kModulusZeroY - plot.ModulusScale * plot.ModulusSweep[i]};
-}
-
-PlotPoint PhasePoint(const Plot& plot, int i) {
-    return {SampleX(i, plot.N), kPhaseZeroY - plot.PhaseScale * plot.PhaseSweep[i]};
 }
 
 }  // namespace amp

@@ -6,6 +6,7 @@
 
 #include "core/outcome.h"
 #include "graph/graph_request.h"
+#include "graph/plot_grid.h"
 
 namespace amp {
 
@@ -59,8 +60,19 @@ inline int CurvePointCount(const Plot& plot) {
     return plot.N + 2;
 }
 
+// The x of sample i of n. The product stays an integer: it is exact, and N is bounded so that
+// it fits in 32 bits.
+inline double SampleX(int i, int n) {
+    return static_cast<double>(kFrequencyAxisSpan * i) / static_cast<double>(n) +
+           kFrequencyAxisLeft;
+}
+
 // Point i (0 ... N + 1) of the modulus and the phase curve, in plot-area twips.
-PlotPoint ModulusPoint(const Plot& plot, int i);
-PlotPoint PhasePoint(const Plot& plot, int i);
+inline PlotPoint ModulusPoint(const Plot& plot, int i) {
+    return {SampleX(i, plot.N), kModulusZeroY - plot.ModulusScale * plot.ModulusSweep[i]};
+}
+inline PlotPoint PhasePoint(const Plot& plot, int i) {
+    return {SampleX(i, plot.N), kPhaseZeroY - plot.PhaseScale * plot.PhaseSweep[i]};
+}
 
 }  // namespace amp

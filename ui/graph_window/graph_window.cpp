@@ -10,7 +10,7 @@ namespace amp::ui {
 namespace {
 
 const QColor kWindowBackground(224, 224, 224);
-const QColor kReadoutBackground(255, 255, 255);
+const QColor kReadoutText(0, 0, 0);
 const QColor kPhaseRed(255, 0, 0);
 
 // The legends of the two curves, two pixels wide, in window twips.
@@ -18,14 +18,15 @@ struct LegendLine {
     int x1, y1, x2, y2;
     QColor colour;
 };
-const LegendLine kPhaseLegend{12450, 4020, 13170, 4020, QColor(255, 0, 0)};  // Line8
+const LegendLine kPhaseLegend{12450, 4020, 13170, 4020, kPhaseRed};          // Line8
 const LegendLine kModulusLegend{12480, 4620, 13170, 4620, QColor(0, 0, 0)};  // Line22
 constexpr qreal kLegendWidth = 2.0;
 
-void SetTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
+// White readout boxes with a single black line; the style sheet keeps the border black whatever
+// colour the text has.
+QString ReadoutStyle(const QColor& textColour) {
+    return QStringLiteral("QLabel { background-color: white; border: 1px solid black; color: %1; }")
+        .arg(textColour.name());
 }
 
 }  // namespace
@@ -45,6 +46,7 @@ GraphWindow::GraphWindow(const GraphWindowSpec& spec, const QLocale& locale, QWi
     palette.setColor(QPalette::Window, kWindowBackground);
     setPalette(palette);
     setAutoFillBackground(true);
+    setFont(FormFont());
 
     plotArea_->move(TwipsToPixels(spec.plotLeft), TwipsToPixels(spec.plotTop));
     connect(plotArea_, &PlotArea::PointerMoved, this, &GraphWindow::ShowPointerReadout);
@@ -60,16 +62,12 @@ QLabel* GraphWindow::AddLabel(const char* name, const QString& caption, QRect tw
     return label;
 }
 
-QLabel* GraphWindow::AddReadoutLabel(const char* name, QRect twipsGeometry) {
+QLabel* GraphWindow::AddReadoutLabel(const char* name, QRect twipsGeometry,
+                                     const QColor& textColour) {
     QLabel* label = AddLabel(name, QString(), twipsGeometry);
     label->setFont(font());
-    label->setFrameShape(QFrame::Box);
-    label->setLineWidth(1);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, kReadoutBackground);
-    label->setPalette(palette);
+    label->setStyleSheet(ReadoutStyle(textColour));
     return label;
 }
 
@@ -85,17 +83,16 @@ void GraphWindow::BuildSidePanel() {
     phaseOption->setFont(PanelFont());
 
     QLabel* modulusF = AddLabel("Label22", "f", {12750, 1320, 225, 225});
-    modulusFrequency_ = AddReadoutLabel("Label18", {13050, 1290, 1215, 255});
+    modulusFrequency_ = AddReadoutLabel("Label18", {13050, 1290, 1215, 255}, kReadoutText);
     QLabel* modulusHz = AddLabel("Label23", "[Hz]", {14400, 1290, 345, 255});
     QLabel* ratio = AddLabel("Label24", "|Vo/Vi|", {12420, 1650, 615, 255});
-    modulusValue_ = AddReadoutLabel("Label19", {13050, 1650, 1215, 255});
+    modulusValue_ = AddReadoutLabel("Label19", {13050, 1650, 1215, 255}, kReadoutText);
 
     QLabel* phaseF = AddLabel("Label25", "f", {12720, 2820, 225, 225});
-    phaseFrequency_ = AddReadoutLabel("Label20", {13050, 2790, 1245, 255});
+    phaseFrequency_ = AddReadoutLabel("Label20", {13050, 2790, 1245, 255}, kReadoutText);
     QLabel* phaseHz = AddLabel("Label26", "[Hz]", {14400, 2790, 345, 255});
     QLabel* phi = AddLabel("Label27", QString::fromUtf8("Φ"), {12630, 3150, 375, 255});
-    phaseValue_ = AddReadoutLabel("Label21", {13050, 3150, 1245, 255});
-    SetTextColour(phaseValue_, kPhaseRed);
+    phaseValue_ = AddReadoutLabel("Label21", {13050, 3150, 1245, 255}, kPhaseRed);
     QLabel* degrees = AddLabel("Label28", QString::fromUtf8("[°]"), {14370, 3150, 405, 255});
 
     AddLabel("Label15", "fase G(f)", {13260, 3900, 795, 225})->setFont(font());

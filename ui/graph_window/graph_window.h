@@ -39,7 +39,7 @@ class GraphWindow : public QWidget {
 
   private:
     QLabel* AddLabel(const char* name, const QString& caption, QRect twipsGeometry);
-    QLabel* AddReadoutLabel(const char* name, QRect twipsGeometry);
+    QLabel* AddReadoutLabel(const char* name, QRect twipsGeometry, const QColor& textColour);
     void BuildSidePanel();
     void ShowRowsOf(ReadoutMode mode);
 

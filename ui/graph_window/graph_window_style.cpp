@@ -3,21 +3,25 @@
 namespace amp::ui {
 namespace {
 
-QFont SansSerifBold(qreal pointSize) {
+QFont SansSerif(qreal pointSize, bool bold) {
     QFont font("MS Sans Serif");
     font.setPointSizeF(pointSize);
-    font.setBold(true);
+    font.setBold(bold);
     return font;
 }
 
 }  // namespace
 
+QFont FormFont() {
+    return SansSerif(8.25, false);
+}
+
 QFont PanelFont() {
-    return SansSerifBold(8.25);
+    return SansSerif(8.25, true);
 }
 
 QFont CloseButtonFont() {
-    return SansSerifBold(9.75);
+    return SansSerif(9.75, true);
 }
 
 QPen FramePen(Rgb colour, DashStyle dash) {

@@ -12,6 +12,8 @@ inline QColor ToQColor(Rgb rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
+// The window's own font, which the plot area's labels and the legend captions use.
+QFont FormFont();
 // The row captions and the option buttons of the side panel.
 QFont PanelFont();
 // "Chiudi".

@@ -57,16 +57,22 @@ void PlotArea::ShowPlot(Plot plot) {
     setCaption("Label1", plot.label1Caption);
     setCaption("Label17", plot.label17Caption);
     for (const LabelCaption& decade : plot.decadeCaptions) setCaption(decade.label, decade.caption);
-    curves_ = PaintPlotImage(plot, devicePixelRatioF());
     plot_ = std::move(plot);
+    PaintCurves();
     update();
+}
+
+void PlotArea::PaintCurves() {
+    if (curves_.isNull() || curves_.devicePixelRatio() != devicePixelRatioF()) {
+        curves_ = PaintPlotImage(*plot_, devicePixelRatioF());
+    } else {
+        RepaintPlotImage(*plot_, curves_);
+    }
 }
 
 void PlotArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (plot_ && curves_.devicePixelRatio() != devicePixelRatioF()) {
-        curves_ = PaintPlotImage(*plot_, devicePixelRatioF());  // moved to another screen
-    }
+    if (plot_ && curves_.devicePixelRatio() != devicePixelRatioF()) PaintCurves();  // new screen
     if (curves_.isNull()) {
         painter.fillRect(rect(), Qt::white);
     } else {

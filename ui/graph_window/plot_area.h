@@ -32,6 +32,8 @@ class PlotArea : public QWidget {
 
   private:
     void AddFrameLabel(const FrameLabel& label);
+    // Paints the curves of the current plot at the screen's device pixel ratio.
+    void PaintCurves();
 
     std::vector<FrameLine> frameLines_;
     std::optional<Plot> plot_;

@@ -33,11 +33,15 @@ QImage PaintPlotImage(const Plot& plot, qreal devicePixelRatio) {
                  static_cast<int>(std::ceil(logicalSize.height() * devicePixelRatio)),
                  QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatio);
+    RepaintPlotImage(plot, image);
+    return image;
+}
+
+void RepaintPlotImage(const Plot& plot, QImage& image) {
     image.fill(Qt::white);
     QPainter painter(&image);
-    DrawCurve(painter, plot, ModulusPoint, kModulusColour, devicePixelRatio);
-    DrawCurve(painter, plot, PhasePoint, kPhaseColour, devicePixelRatio);
-    return image;
+    DrawCurve(painter, plot, ModulusPoint, kModulusColour, image.devicePixelRatio());
+    DrawCurve(painter, plot, PhasePoint, kPhaseColour, image.devicePixelRatio());
 }
 
 }  // namespace amp::ui

@@ -6,6 +6,7 @@
 #include "core/messages.h"
 #include "reference_inputs.h"
 #include "ui/graph_window/graph_window_set.h"
+#include "ui/graph_window/plot_image.h"
 #include "ui/twips.h"
 
 namespace amp::ui {
@@ -27,6 +28,32 @@ QWidget* PlotAreaOf(QWidget* window) {
 // Moves the pointer over the plot area to a position given in twips.
 void MovePointer(QWidget* window, int xTwips, int yTwips) {
     QTest::mouseMove(PlotAreaOf(window), QPoint(TwipsToPixels(xTwips), TwipsToPixels(yTwips)));
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+  public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++count;
+        return false;
+    }
+};
+
+// Whether a pixel of this colour lies within two device pixels of a point given in twips.
+bool HasColourNear(const QImage& image, PlotPoint twips, QRgb colour) {
+    const qreal devicePerTwip = image.devicePixelRatio() / kTwipsPerPixel;
+    const int x = qRound(twips.x * devicePerTwip);
+    const int y = qRound(twips.y * devicePerTwip);
+    for (int dy = -2; dy <= 2; ++dy) {
+        for (int dx = -2; dx <= 2; ++dx) {
+            if (image.valid(x + dx, y + dy) && image.pixel(x + dx, y + dy) == colour) return true;
+        }
+    }
+    return false;
 }
 
 GraphWindow* Plotted(GraphWindowSet& set, int range, const FieldTexts& texts) {
@@ -52,6 +79,8 @@ class GraphWindowTest : public QObject {
     void ReplotReplacesTheCurvesAndLeavesOtherRangesAlone();
     void RefusedRequestsTouchNoWindow();
     void DiscardHiddenWindowsKeepsTheShownOne();
+    void CurvesArePaintedAtTheDevicePixelRatio();
+    void PointerMovesNeverRepaintTheCurves();
 };
 
 void GraphWindowTest::WindowsCarryTheirRangesCaptionsAndSizes() {
@@ -130,6 +159,9 @@ void GraphWindowTest::PointerReadsOutModulusAndFrequency() {
     MovePointer(six, 120, 7980);
     QCOMPARE(TextOf(six, "Label18"), QStringLiteral("1"));
     QCOMPARE(TextOf(six, "Label19"), QStringLiteral("0"));
+    MovePointer(six, 11805, 480);                                    // over Label1
+    QCOMPARE(TextOf(six, "Label18"), QStringLiteral("2427984.45"));  // never scientific
+    QCOMPARE(TextOf(six, "Label19"), QStringLiteral("0.91"));
     six->ShowPointerReadout(QPointF(11100, 4230));
     QCOMPARE(TextOf(six, "Label18"), QStringLiteral("1000000"));
     QCOMPARE(TextOf(six, "Label19"), QStringLiteral("0.46"));
@@ -284,6 +316,41 @@ void GraphWindowTest::DiscardHiddenWindowsKeepsTheShownOne() {
     QVERIFY(!set.Window(1));
     QVERIFY(shown);
     QVERIFY(shown->isVisible());
+}
+
+void GraphWindowTest::CurvesArePaintedAtTheDevicePixelRatio() {
+    const Plot plot = std::get<Plot>(PlotResponse(testing::ReferenceInputs(1000), 6, "."));
+    const int top = static_cast<int>(
+        std::max_element(plot.ModulusSweep.begin(), plot.ModulusSweep.begin() + 1001) -
+        plot.ModulusSweep.begin());
+    for (qreal ratio : {1.0, 2.0}) {
+        const QImage image = PaintPlotImage(plot, ratio);
+        QCOMPARE(image.devicePixelRatio(), ratio);
+        QCOMPARE(image.size(), QSize(817, 563) * ratio);
+        QVERIFY(HasColourNear(image, ModulusPoint(plot, top), qRgb(0, 0, 0)));
+        QVERIFY(HasColourNear(image, ModulusPoint(plot, 0), qRgb(0, 0, 0)));
+        QVERIFY(HasColourNear(image, PhasePoint(plot, 0), qRgb(255, 0, 0)));
+        QVERIFY(HasColourNear(image, PhasePoint(plot, 500), qRgb(255, 0, 0)));
+        QVERIFY(!HasColourNear(image, {5610, 7000}, qRgb(0, 0, 0)));  // under the curves
+    }
+}
+
+void GraphWindowTest::PointerMovesNeverRepaintTheCurves() {
+    GraphWindowSet set(QLocale::c());
+    GraphWindow* window = Plotted(set, 6, testing::ReferenceTexts());
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCoreApplication::processEvents();
+    PaintCounter paints(PlotAreaOf(window));
+    for (int x = 120; x < 11100; x += 600) MovePointer(window, x, 2000);
+    window->findChild<QRadioButton*>("Option2")->setChecked(true);
+    MovePointer(window, 5610, 3780);
+    QCoreApplication::processEvents();
+    QCOMPARE(paints.count, 0);
+
+    QVERIFY(Plotted(set, 6, testing::ReferenceTexts()));
+    QCoreApplication::processEvents();
+    QCOMPARE(paints.count, 1);
 }
 
 }  // namespace amp::ui
