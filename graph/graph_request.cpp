@@ -11,6 +11,15 @@ bool IsRangeIndex(int value) {
     return value >= 1 && value <= kRangeCount;
 }
 
+// The conversions and the tests that follow the range choice.
+Outcome<GraphInputs> ReadGraphInputs(const FieldTexts& texts) {
+    const CircuitValues values = ReadCircuitValues(texts);
+    if (auto message = CheckOpAmpValues(values)) return Failure{*message};
+    const Outcome<int> sampleCount = ReadSampleCount(texts[Field::N]);
+    if (const auto* failure = std::get_if<Failure>(&sampleCount)) return *failure;
+    return GraphInputs{values, std::get<int>(sampleCount)};
+}
+
 }  // namespace
 
 GraphRequest RequestGraph(const FieldTexts& texts, std::optional<int> selectedRange) {
@@ -19,19 +28,7 @@ GraphRequest RequestGraph(const FieldTexts& texts, std::optional<int> selectedRa
     if (!selectedRange || !IsRangeIndex(*selectedRange)) {
         return {std::nullopt, Failure{std::string(message::kNoRangeSelected)}};
     }
-    GraphRequest request{selectedRange, Failure{}};
-    const CircuitValues values = ReadCircuitValues(texts);
-    if (auto message = CheckOpAmpValues(values)) {
-        request.inputs = Failure{*message};
-        return request;
-    }
-    const Outcome<int> sampleCount = ReadSampleCount(texts[Field::N]);
-    if (const auto* failure = std::get_if<Failure>(&sampleCount)) {
-        request.inputs = *failure;
-        return request;
-    }
-    request.inputs = GraphInputs{values, std::get<int>(sampleCount)};
-    return request;
+    return {selectedRange, ReadGraphInputs(texts)};
 }
 
 }  // namespace amp

@@ -47,9 +47,10 @@ struct Plot {
     double lastFrequency = 0.0;
 };
 
-// Samples Vo/Vi at N + 2 frequencies over RangeIndex decades from 1 Hz and scales both curves
-// into the plot area; the captions use the given decimal separator. Refuses a response that is
-// not finite at some sample, or that is zero throughout the range.
+// Samples Vo/Vi at N + 2 frequencies over rangeIndex (1 ... 6) decades from 1 Hz and scales both
+// curves into the plot area; the captions use the given decimal separator. The inputs are those
+// of RequestGraph, so N lies within 1 ... 195576. Refuses a response that is not finite at some
+// sample, or that is zero throughout the range.
 Outcome<Plot> PlotResponse(const GraphInputs& inputs, int rangeIndex,
                            std::string_view decimalSeparator);
 

@@ -1,6 +1,7 @@
 #include "ui/graph_window/graph_window.h"
 
 #include <QPainter>
+#include <QPushButton>
 
 #include "ui/graph_window/graph_window_style.h"
 #include "ui/graph_window/plot_area.h"
@@ -53,19 +54,18 @@ GraphWindow::GraphWindow(const GraphWindowSpec& spec, const QLocale& locale, QWi
     BuildSidePanel();
 }
 
-QLabel* GraphWindow::AddLabel(const char* name, const QString& caption, QRect twipsGeometry) {
+QLabel* GraphWindow::AddLabel(const char* name, const QString& caption, QRect twipsGeometry,
+                              const QFont& font) {
     auto* label = new QLabel(caption, this);
     label->setObjectName(name);
-    label->setGeometry(TwipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(),
-                                 twipsGeometry.height()));
-    label->setFont(PanelFont());
+    label->setGeometry(TwipsRect(twipsGeometry));
+    label->setFont(font);
     return label;
 }
 
 QLabel* GraphWindow::AddReadoutLabel(const char* name, QRect twipsGeometry,
                                      const QColor& textColour) {
-    QLabel* label = AddLabel(name, QString(), twipsGeometry);
-    label->setFont(font());
+    QLabel* label = AddLabel(name, QString(), twipsGeometry, font());
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setStyleSheet(ReadoutStyle(textColour));
     return label;
@@ -82,21 +82,22 @@ void GraphWindow::BuildSidePanel() {
     phaseOption->setGeometry(TwipsRect(12780, 2040, 1950, 615));
     phaseOption->setFont(PanelFont());
 
-    QLabel* modulusF = AddLabel("Label22", "f", {12750, 1320, 225, 225});
+    QLabel* modulusF = AddLabel("Label22", "f", {12750, 1320, 225, 225}, PanelFont());
     modulusFrequency_ = AddReadoutLabel("Label18", {13050, 1290, 1215, 255}, kReadoutText);
-    QLabel* modulusHz = AddLabel("Label23", "[Hz]", {14400, 1290, 345, 255});
-    QLabel* ratio = AddLabel("Label24", "|Vo/Vi|", {12420, 1650, 615, 255});
+    QLabel* modulusHz = AddLabel("Label23", "[Hz]", {14400, 1290, 345, 255}, PanelFont());
+    QLabel* ratio = AddLabel("Label24", "|Vo/Vi|", {12420, 1650, 615, 255}, PanelFont());
     modulusValue_ = AddReadoutLabel("Label19", {13050, 1650, 1215, 255}, kReadoutText);
 
-    QLabel* phaseF = AddLabel("Label25", "f", {12720, 2820, 225, 225});
+    QLabel* phaseF = AddLabel("Label25", "f", {12720, 2820, 225, 225}, PanelFont());
     phaseFrequency_ = AddReadoutLabel("Label20", {13050, 2790, 1245, 255}, kReadoutText);
-    QLabel* phaseHz = AddLabel("Label26", "[Hz]", {14400, 2790, 345, 255});
-    QLabel* phi = AddLabel("Label27", QString::fromUtf8("Φ"), {12630, 3150, 375, 255});
+    QLabel* phaseHz = AddLabel("Label26", "[Hz]", {14400, 2790, 345, 255}, PanelFont());
+    QLabel* phi = AddLabel("Label27", QString::fromUtf8("Φ"), {12630, 3150, 375, 255}, PanelFont());
     phaseValue_ = AddReadoutLabel("Label21", {13050, 3150, 1245, 255}, kPhaseRed);
-    QLabel* degrees = AddLabel("Label28", QString::fromUtf8("[°]"), {14370, 3150, 405, 255});
+    QLabel* degrees =
+        AddLabel("Label28", QString::fromUtf8("[°]"), {14370, 3150, 405, 255}, PanelFont());
 
-    AddLabel("Label15", "fase G(f)", {13260, 3900, 795, 225})->setFont(font());
-    AddLabel("Label16", "moduloG(f)", {13290, 4500, 915, 255})->setFont(font());
+    AddLabel("Label15", "fase G(f)", {13260, 3900, 795, 225}, font());
+    AddLabel("Label16", "moduloG(f)", {13290, 4500, 915, 255}, font());
 
     auto* close = new QPushButton("Chiudi", this);
     close->setObjectName("Command1");

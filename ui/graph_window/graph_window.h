@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPointF>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
 #include <string>
@@ -38,7 +37,8 @@ class GraphWindow : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QLabel* AddLabel(const char* name, const QString& caption, QRect twipsGeometry);
+    QLabel* AddLabel(const char* name, const QString& caption, QRect twipsGeometry,
+                     const QFont& font);
     QLabel* AddReadoutLabel(const char* name, QRect twipsGeometry, const QColor& textColour);
     void BuildSidePanel();
     void ShowRowsOf(ReadoutMode mode);

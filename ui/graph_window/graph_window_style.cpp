@@ -1,5 +1,7 @@
 #include "ui/graph_window/graph_window_style.h"
 
+#include "ui/twips.h"
+
 namespace amp::ui {
 namespace {
 
@@ -11,6 +13,10 @@ QFont SansSerif(qreal pointSize, bool bold) {
 }
 
 }  // namespace
+
+QRect TwipsRect(QRect twips) {
+    return TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
 
 QFont FormFont() {
     return SansSerif(8.25, false);

@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QFont>
 #include <QPen>
+#include <QRect>
+#include <QString>
+#include <string_view>
 
 #include "graph/frame_geometry.h"
 
@@ -11,6 +14,13 @@ namespace amp::ui {
 inline QColor ToQColor(Rgb rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
+
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A rectangle given in twips, in logical pixels.
+QRect TwipsRect(QRect twips);
 
 // The window's own font, which the plot area's labels and the legend captions use.
 QFont FormFont();

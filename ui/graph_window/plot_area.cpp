@@ -33,11 +33,8 @@ PlotArea::PlotArea(int decadeCount, QWidget* parent)
 }
 
 void PlotArea::AddFrameLabel(const FrameLabel& frameLabel) {
-    auto* label = new QLabel(QString::fromUtf8(frameLabel.caption.data(),
-                                               static_cast<qsizetype>(frameLabel.caption.size())),
-                             this);
-    label->setObjectName(
-        QString::fromUtf8(frameLabel.name.data(), static_cast<qsizetype>(frameLabel.name.size())));
+    auto* label = new QLabel(ToQString(frameLabel.caption), this);
+    label->setObjectName(ToQString(frameLabel.name));
     label->setGeometry(
         TwipsRect(frameLabel.left, frameLabel.top, frameLabel.width, frameLabel.height));
     label->setAlignment(ToQtAlignment(frameLabel.alignment));
@@ -50,8 +47,7 @@ void PlotArea::AddFrameLabel(const FrameLabel& frameLabel) {
 
 void PlotArea::ShowPlot(Plot plot) {
     auto setCaption = [this](std::string_view name, const std::string& caption) {
-        auto* label = findChild<QLabel*>(QString::fromUtf8(name.data(), std::ssize(name)),
-                                         Qt::FindDirectChildrenOnly);
+        auto* label = findChild<QLabel*>(ToQString(name), Qt::FindDirectChildrenOnly);
         label->setText(QString::fromStdString(caption));
     };
     setCaption("Label1", plot.label1Caption);
