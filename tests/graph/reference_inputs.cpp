@@ -24,24 +24,7 @@ FieldTexts ReferenceTexts() {
 }
 
 GraphInputs ReferenceInputs(int n) {
-    GraphInputs inputs;
-    inputs.values = {.R1 = 10000,
-                     .R2 = 100000,
-                     .R = 10000,
-                     .R3 = 1000,
-                     .R4 = 100000,
-                     .R5 = 10000,
-                     .RL = 10000,
-                     .C1 = 1E-6,
-                     .C2 = 1E-10,
-                     .C3 = 1E-6,
-                     .C4 = 1E-10,
-                     .C5 = 1E-5,
-                     .C6 = 1E-5,
-                     .Avo = 200000,
-                     .fc = 1E6};
-    inputs.N = n;
-    return inputs;
+    return {ReadCircuitValues(ReferenceTexts()), n};
 }
 
 }  // namespace amp::testing

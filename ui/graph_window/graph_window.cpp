@@ -32,24 +32,24 @@ QString ReadoutStyle(const QColor& textColour) {
 
 }  // namespace
 
-GraphWindow::GraphWindow(const GraphWindowSpec& spec, const QLocale& locale, QWidget* parent)
+GraphWindow::GraphWindow(const GraphWindowLayout& layout, const QLocale& locale, QWidget* parent)
     : QWidget(parent, Qt::Window),
-      decadeCount_(spec.decadeCount),
+      decadeCount_(layout.decadeCount),
       decimalSeparator_(locale.decimalPoint().toStdString()),
-      plotArea_(new PlotArea(spec.decadeCount, this)),
+      plotArea_(new PlotArea(layout.decadeCount, this)),
       label1_(plotArea_->findChild<QLabel*>("Label1")) {
-    setObjectName(spec.objectName);
-    setWindowTitle(QString::fromUtf8(spec.caption));
+    setObjectName(layout.objectName);
+    setWindowTitle(QString::fromUtf8(layout.caption));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(TwipsToPixels(spec.clientWidth), TwipsToPixels(spec.clientHeight));
-    move(TwipsToPixels(spec.left), TwipsToPixels(spec.top));
+    setFixedSize(TwipsToPixels(layout.clientWidth), TwipsToPixels(layout.clientHeight));
+    move(TwipsToPixels(layout.left), TwipsToPixels(layout.top));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kWindowBackground);
     setPalette(palette);
     setAutoFillBackground(true);
     setFont(FormFont());
 
-    plotArea_->move(TwipsToPixels(spec.plotLeft), TwipsToPixels(spec.plotTop));
+    plotArea_->move(TwipsToPixels(layout.plotLeft), TwipsToPixels(layout.plotTop));
     connect(plotArea_, &PlotArea::PointerMoved, this, &GraphWindow::ShowPointerReadout);
     BuildSidePanel();
 }

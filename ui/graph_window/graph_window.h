@@ -9,7 +9,7 @@
 
 #include "graph/plot.h"
 #include "graph/pointer_readout.h"
-#include "ui/graph_window/graph_window_specs.h"
+#include "ui/graph_window/graph_window_layout.h"
 
 namespace amp::ui {
 
@@ -22,7 +22,7 @@ class GraphWindow : public QWidget {
     Q_OBJECT
 
   public:
-    GraphWindow(const GraphWindowSpec& spec, const QLocale& locale, QWidget* parent = nullptr);
+    GraphWindow(const GraphWindowLayout& layout, const QLocale& locale, QWidget* parent = nullptr);
 
     int DecadeCount() const { return decadeCount_; }
 

@@ -24,17 +24,16 @@ std::optional<std::string> GraphWindowSet::ShowGraph(const FieldTexts& texts,
     return std::nullopt;
 }
 
-GraphWindow& GraphWindowSet::ShowPlot(Plot plot) {
+void GraphWindowSet::ShowPlot(Plot plot) {
     QPointer<GraphWindow>& window = windows_.at(static_cast<std::size_t>(plot.RangeIndex - 1));
     if (!window) {
-        window = new GraphWindow(GraphWindowSpecOf(plot.RangeIndex), locale_);
+        window = new GraphWindow(GraphWindowLayoutOf(plot.RangeIndex), locale_);
         if (!icon_.isNull()) window->setWindowIcon(icon_);
     }
     window->ShowPlot(std::move(plot));
     window->show();
     window->raise();
     window->activateWindow();
-    return *window;
 }
 
 GraphWindow* GraphWindowSet::Window(int rangeIndex) const {

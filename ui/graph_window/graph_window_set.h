@@ -29,15 +29,13 @@ class GraphWindowSet {
 
     // Shows a plot in the window of its range, created when it does not exist, and brings the
     // window to the front.
-    GraphWindow& ShowPlot(Plot plot);
+    void ShowPlot(Plot plot);
 
     // The window of range 1 ... 6 while it exists, hidden or shown.
     GraphWindow* Window(int rangeIndex) const;
 
     // For the closing of the main window: hidden windows go, shown ones stay until closed.
     void DiscardHiddenWindows();
-
-    const std::string& DecimalSeparator() const { return decimalSeparator_; }
 
   private:
     QLocale locale_;

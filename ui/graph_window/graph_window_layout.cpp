@@ -1,11 +1,11 @@
-#include "ui/graph_window/graph_window_specs.h"
+#include "ui/graph_window/graph_window_layout.h"
 
 #include <array>
 
 namespace amp::ui {
 namespace {
 
-constexpr std::array<GraphWindowSpec, 6> kSpecs{{
+constexpr std::array<GraphWindowLayout, 6> kLayouts{{
     {"Form2", "modulo e fase 1 Hz 10 Hz", 1, 90, 1680, 14955, 8685, 90, 60},
     {"Form3", "modulo e fase 1 Hz 100 Hz", 2, 195, 1635, 14970, 8730, 60, 120},
     {"Form4", "modulo e fase 1 Hz 1 kHz", 3, 105, 1635, 15090, 8700, 30, 60},
@@ -16,8 +16,8 @@ constexpr std::array<GraphWindowSpec, 6> kSpecs{{
 
 }  // namespace
 
-const GraphWindowSpec& GraphWindowSpecOf(int rangeIndex) {
-    return kSpecs.at(static_cast<std::size_t>(rangeIndex - 1));
+const GraphWindowLayout& GraphWindowLayoutOf(int rangeIndex) {
+    return kLayouts.at(static_cast<std::size_t>(rangeIndex - 1));
 }
 
 }  // namespace amp::ui

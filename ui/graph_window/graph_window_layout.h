@@ -4,7 +4,7 @@ namespace amp::ui {
 
 // What sets the six graph windows apart. Geometry in twips: the window's position on the
 // screen, its client size and the top-left corner of its plot area.
-struct GraphWindowSpec {
+struct GraphWindowLayout {
     const char* objectName;
     const char* caption;
     int decadeCount;
@@ -14,6 +14,6 @@ struct GraphWindowSpec {
 };
 
 // The window of range 1 ... 6 (Form2 ... Form7).
-const GraphWindowSpec& GraphWindowSpecOf(int rangeIndex);
+const GraphWindowLayout& GraphWindowLayoutOf(int rangeIndex);
 
 }  // namespace amp::ui
