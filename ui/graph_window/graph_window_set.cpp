@@ -31,9 +31,12 @@ void GraphWindowSet::ShowPlot(Plot plot) {
         if (!icon_.isNull()) window->setWindowIcon(icon_);
     }
     window->ShowPlot(std::move(plot));
-    window->show();
-    window->raise();
-    window->activateWindow();
+    if (window->isVisible()) {
+        window->raise();
+        window->activateWindow();
+    } else {
+        window->show();  // a window that is shown comes to the front by itself
+    }
 }
 
 GraphWindow* GraphWindowSet::Window(int rangeIndex) const {
