@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace amp {
+
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+
+    bool operator==(const Rgb&) const = default;
+};
+
+enum class DashStyle { Solid, DashDot, DashDotDot };
+
+// A straight line of the plot area's fixed frame, in plot-area twips.
+struct FrameLine {
+    std::string_view name;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Rgb colour;
+    DashStyle dash = DashStyle::Solid;
+};
+
+enum class TextAlignment { Left, Centre };
+
+// A label of the plot area, in plot-area twips. The value labels (Label1, Label17 and the
+// decade labels) have no caption of their own: each plot writes it.
+struct FrameLabel {
+    std::string_view name;
+    std::string_view caption;
+    int left = 0, top = 0, width = 0, height = 0;
+    Rgb colour;
+    TextAlignment alignment = TextAlignment::Left;
+};
+
+// Axes, reference lines and ticks, the decade ticks placed for the window's decade count.
+std::vector<FrameLine> FrameLines(int decadeCount);
+
+// Phase and modulus scale labels, the frequency labels under the decade ticks and "[Hz]".
+std::vector<FrameLabel> FrameLabels(int decadeCount);
+
+}  // namespace amp

@@ -1,0 +1,33 @@
+#include "graph/pointer_readout.h"
+
+#include <cmath>
+
+#include "core/number_format.h"
+#include "graph/plot_grid.h"
+
+namespace amp {
+
+double PointerFrequency(int decadeCount, double x) {
+    return std::pow(10.0, decadeCount * (x - kFrequencyAxisLeft) / kFrequencyAxisSpan);
+}
+
+double PointerModulus(double gmax, double y) {
+    return gmax * (kModulusZeroY - y) / kModulusFullScale;
+}
+
+double PointerPhase(double y) {
+    return kPhaseFullScaleDegrees * (kPhaseZeroY - y) / kPhaseFullScale;
+}
+
+ReadoutTexts PointerReadout(ReadoutMode mode, int decadeCount, std::string_view label1Caption,
+                            double x, double y, std::string_view decimalSeparator) {
+    ReadoutTexts texts{FormatTrimmed(PointerFrequency(decadeCount, x), decimalSeparator), {}};
+    if (mode == ReadoutMode::Phase) {
+        texts.value = FormatTrimmed(PointerPhase(y), decimalSeparator);
+    } else if (const auto gmax = ParseCaption(label1Caption, decimalSeparator)) {
+        texts.value = FormatTrimmed(PointerModulus(*gmax, y), decimalSeparator);
+    }
+    return texts;
+}
+
+}  // namespace amp

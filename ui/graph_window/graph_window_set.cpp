@@ -1,0 +1,52 @@
+#include "ui/graph_window/graph_window_set.h"
+
+#include "graph/graph_request.h"
+
+namespace amp::ui {
+
+GraphWindowSet::GraphWindowSet(QLocale locale, QIcon icon)
+    : locale_(std::move(locale)),
+      icon_(std::move(icon)),
+      decimalSeparator_(locale_.decimalPoint().toStdString()) {}
+
+GraphWindowSet::~GraphWindowSet() {
+    for (const QPointer<GraphWindow>& window : windows_) delete window.data();
+}
+
+std::optional<std::string> GraphWindowSet::ShowGraph(const FieldTexts& texts,
+                                                     std::optional<int> selectedRange) {
+    const GraphRequest request = RequestGraph(texts, selectedRange);
+    if (const auto* failure = std::get_if<Failure>(&request.inputs)) return failure->message;
+    Outcome<Plot> plot =
+        PlotResponse(std::get<GraphInputs>(request.inputs), *request.RangeIndex, decimalSeparator_);
+    if (const auto* failure = std::get_if<Failure>(&plot)) return failure->message;
+    ShowPlot(std::get<Plot>(std::move(plot)));
+    return std::nullopt;
+}
+
+void GraphWindowSet::ShowPlot(Plot plot) {
+    QPointer<GraphWindow>& window = windows_.at(static_cast<std::size_t>(plot.RangeIndex - 1));
+    if (!window) {
+        window = new GraphWindow(GraphWindowLayoutOf(plot.RangeIndex), locale_);
+        if (!icon_.isNull()) window->setWindowIcon(icon_);
+    }
+    window->ShowPlot(std::move(plot));
+    if (window->isVisible()) {
+        window->raise();
+        window->activateWindow();
+    } else {
+        window->show();  // a window that is shown comes to the front by itself
+    }
+}
+
+GraphWindow* GraphWindowSet::Window(int rangeIndex) const {
+    return windows_.at(static_cast<std::size_t>(rangeIndex - 1)).data();
+}
+
+void GraphWindowSet::DiscardHiddenWindows() {
+    for (QPointer<GraphWindow>& window : windows_) {
+        if (window && !window->isVisible()) delete window.data();
+    }
+}
+
+}  // namespace amp::ui

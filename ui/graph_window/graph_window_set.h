@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QIcon>
+#include <QLocale>
+#include <QPointer>
+#include <array>
+#include <optional>
+#include <string>
+
+#include "core/field.h"
+#include "graph/plot.h"
+#include "graph/plot_grid.h"
+#include "ui/graph_window/graph_window.h"
+
+namespace amp::ui {
+
+// The six graph windows, each created hidden the first time its range is plotted. The windows
+// are top-level: a shown one outlives the main window until the user closes it.
+class GraphWindowSet {
+  public:
+    explicit GraphWindowSet(QLocale locale, QIcon icon = {});
+    ~GraphWindowSet();
+    GraphWindowSet(const GraphWindowSet&) = delete;
+    GraphWindowSet& operator=(const GraphWindowSet&) = delete;
+
+    // "Grafico di Vo/Vi": checks and converts the texts, plots the selected range (1 ... 6) and
+    // shows its window. Returns the message to show instead; then no window has changed.
+    std::optional<std::string> ShowGraph(const FieldTexts& texts, std::optional<int> selectedRange);
+
+    // Shows a plot in the window of its range, created when it does not exist, and brings the
+    // window to the front.
+    void ShowPlot(Plot plot);
+
+    // The window of range 1 ... 6 while it exists, hidden or shown.
+    GraphWindow* Window(int rangeIndex) const;
+
+    // For the closing of the main window: hidden windows go, shown ones stay until closed.
+    void DiscardHiddenWindows();
+
+  private:
+    QLocale locale_;
+    QIcon icon_;
+    std::string decimalSeparator_;
+    std::array<QPointer<GraphWindow>, kRangeCount> windows_;
+};
+
+}  // namespace amp::ui

@@ -1,0 +1,89 @@
+#include "ui/graph_window/plot_area.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "graph/plot_grid.h"
+#include "ui/graph_window/graph_window_style.h"
+#include "ui/graph_window/plot_image.h"
+#include "ui/twips.h"
+
+namespace amp::ui {
+namespace {
+
+const QColor kBorderColour(128, 128, 128);
+
+Qt::Alignment ToQtAlignment(TextAlignment alignment) {
+    const Qt::Alignment horizontal =
+        alignment == TextAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+    return horizontal | Qt::AlignTop;
+}
+
+}  // namespace
+
+PlotArea::PlotArea(int decadeCount, QWidget* parent)
+    : QWidget(parent), frameLines_(FrameLines(decadeCount)) {
+    setObjectName("Picture1");
+    resize(TwipsToPixels(kPlotAreaWidth), TwipsToPixels(kPlotAreaHeight));
+    setCursor(Qt::CrossCursor);
+    setMouseTracking(true);
+    // The whole area is painted each time, the curves from one image.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    for (const FrameLabel& label : FrameLabels(decadeCount)) AddFrameLabel(label);
+}
+
+void PlotArea::AddFrameLabel(const FrameLabel& frameLabel) {
+    auto* label = new QLabel(ToQString(frameLabel.caption), this);
+    label->setObjectName(ToQString(frameLabel.name));
+    label->setGeometry(
+        TwipsRect(frameLabel.left, frameLabel.top, frameLabel.width, frameLabel.height));
+    label->setAlignment(ToQtAlignment(frameLabel.alignment));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(frameLabel.colour));
+    label->setPalette(palette);
+    // The pointer read-out follows the pointer over the labels too.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void PlotArea::ShowPlot(Plot plot) {
+    auto setCaption = [this](std::string_view name, const std::string& caption) {
+        auto* label = findChild<QLabel*>(ToQString(name), Qt::FindDirectChildrenOnly);
+        label->setText(QString::fromStdString(caption));
+    };
+    setCaption("Label1", plot.label1Caption);
+    setCaption("Label17", plot.label17Caption);
+    for (const LabelCaption& decade : plot.decadeCaptions) setCaption(decade.label, decade.caption);
+    plot_ = std::move(plot);
+    PaintCurves();
+    update();
+}
+
+void PlotArea::PaintCurves() {
+    if (curves_.isNull() || curves_.devicePixelRatio() != devicePixelRatioF()) {
+        curves_ = PaintPlotImage(*plot_, devicePixelRatioF());
+    } else {
+        RepaintPlotImage(*plot_, curves_);
+    }
+}
+
+void PlotArea::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (plot_ && curves_.devicePixelRatio() != devicePixelRatioF()) PaintCurves();  // new screen
+    if (curves_.isNull()) {
+        painter.fillRect(rect(), Qt::white);
+    } else {
+        painter.drawImage(0, 0, curves_);
+    }
+    for (const FrameLine& line : frameLines_) {
+        painter.setPen(FramePen(line.colour, line.dash));
+        painter.drawLine(TwipsPoint(line.x1, line.y1), TwipsPoint(line.x2, line.y2));
+    }
+    painter.setPen(kBorderColour);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void PlotArea::mouseMoveEvent(QMouseEvent* event) {
+    emit PointerMoved(event->position() * kTwipsPerPixel);
+}
+
+}  // namespace amp::ui

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QImage>
+#include <QLabel>
+#include <QPointF>
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "graph/frame_geometry.h"
+#include "graph/plot.h"
+
+namespace amp::ui {
+
+// Picture1: the white plot area with its fixed frame above the curves of the last plot.
+// Coordinates are twips from its top-left corner.
+class PlotArea : public QWidget {
+    Q_OBJECT
+
+  public:
+    PlotArea(int decadeCount, QWidget* parent);
+
+    // Replaces the curves of any earlier plot and writes the plot's labels.
+    void ShowPlot(Plot plot);
+
+  signals:
+    void PointerMoved(QPointF twips);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    void AddFrameLabel(const FrameLabel& label);
+    // Paints the curves of the current plot at the screen's device pixel ratio.
+    void PaintCurves();
+
+    std::vector<FrameLine> frameLines_;
+    std::optional<Plot> plot_;
+    QImage curves_;
+};
+
+}  // namespace amp::ui
