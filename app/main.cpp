@@ -1,9 +1,9 @@
 #include <QApplication>
 
 #include "core/messages.h"
+#include "ui/calculator.h"
 #include "ui/fonts.h"
 #include "ui/icon.h"
-#include "ui/main_window/main_window.h"
 #include "ui/main_window/qt_text.h"
 
 int main(int argc, char* argv[]) {
@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     application.setQuitOnLastWindowClosed(true);
     amp::ui::RegisterFontSubstitutions();
 
-    amp::ui::MainWindow form1;
-    form1.show();
+    amp::ui::Calculator calculator;
+    calculator.Form1().show();
     return application.exec();
 }

@@ -1,7 +1,9 @@
 #include "ui/graph_window/graph_window.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 #include "ui/graph_window/graph_window_style.h"
 #include "ui/graph_window/plot_area.h"
@@ -103,7 +105,7 @@ void GraphWindow::BuildSidePanel() {
     close->setObjectName("Command1");
     close->setGeometry(TwipsRect(12540, 5040, 975, 285));
     close->setFont(CloseButtonFont());
-    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    connect(close, &QPushButton::clicked, this, &GraphWindow::CloseByChiudi);
 
     modulusRows_ = {modulusFrequency_, modulusValue_, modulusF, modulusHz, ratio};
     phaseRows_ = {phaseFrequency_, phaseValue_, phaseF, phaseHz, phi, degrees};
@@ -136,6 +138,20 @@ void GraphWindow::paintEvent(QPaintEvent*) {
     for (const LegendLine& legend : {kPhaseLegend, kModulusLegend}) {
         painter.setPen(QPen(legend.colour, kLegendWidth));
         painter.drawLine(TwipsPoint(legend.x1, legend.y1), TwipsPoint(legend.x2, legend.y2));
+    }
+}
+
+void GraphWindow::CloseByChiudi() {
+    // "Chiudi" keeps the window for the next plot, but a hidden window must never keep the
+    // program running: when no other window is shown, it closes for good.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const bool otherShown = std::any_of(windows.begin(), windows.end(), [this](QWidget* window) {
+        return window != this && window->isVisible();
+    });
+    if (otherShown) {
+        hide();
+    } else {
+        close();
     }
 }
 

@@ -37,6 +37,7 @@ class GraphWindow : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void CloseByChiudi();
     QLabel* AddLabel(const char* name, const QString& caption, QRect twipsGeometry,
                      const QFont& font);
     QLabel* AddReadoutLabel(const char* name, QRect twipsGeometry, const QColor& textColour);

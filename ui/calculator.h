@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLocale>
+
+#include "ui/graph_window/graph_window_set.h"
+#include "ui/main_window/main_window.h"
+#include "ui/message_box.h"
+
+namespace amp::ui {
+
+// The program's windows: Form1 and the graph windows that "Grafico di Vo/Vi" plots into.
+class Calculator {
+  public:
+    explicit Calculator(MessageSink showMessage = ShowModalMessage,
+                        const QLocale& locale = QLocale());
+    Calculator(const Calculator&) = delete;
+    Calculator& operator=(const Calculator&) = delete;
+
+    MainWindow& Form1() { return form1_; }
+    GraphWindowSet& GraphWindows() { return graphs_; }
+
+  private:
+    void RequestGraph();
+
+    // Declared first so the graph windows outlive Form1: a shown one stays open after Form1 has
+    // closed, until the user closes it.
+    GraphWindowSet graphs_;
+    MainWindow form1_;
+};
+
+}  // namespace amp::ui
