@@ -3,15 +3,12 @@
 #include <vector>
 
 #include "bench/reference_design.h"
+#include "bench/sample_counts.h"
 #include "core/circuit_values.h"
 #include "core/evaluation.h"
 
 namespace amp::bench {
 namespace {
-
-void WithSampleCounts(benchmark::internal::Benchmark* b) {
-    for (int n : kSampleCounts) b->Arg(n);
-}
 
 // The frequencies of one evaluation: f, then samples 0 ... n of the six-decade sweep.
 std::vector<double> EvaluationFrequencies(int n) {

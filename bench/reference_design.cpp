@@ -1,6 +1,9 @@
 #include "bench/reference_design.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <variant>
 
 namespace amp::bench {
 
@@ -24,6 +27,15 @@ FieldTexts ReferenceDesignTexts(int sampleCount) {
     t[Field::N] = std::to_string(sampleCount);
     t[Field::f] = "1000";
     return t;
+}
+
+GraphInputs ReferenceGraphInputs(int sampleCount) {
+    const GraphRequest request = RequestGraph(ReferenceDesignTexts(sampleCount), kReferenceRange);
+    if (const auto* failure = std::get_if<Failure>(&request.inputs)) {
+        std::fprintf(stderr, "the reference design is refused: %s\n", failure->message.c_str());
+        std::abort();
+    }
+    return std::get<GraphInputs>(request.inputs);
 }
 
 }  // namespace amp::bench

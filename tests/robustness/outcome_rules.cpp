@@ -38,26 +38,6 @@ std::string WithPoint(std::string_view text, std::string_view separator) {
     return result;
 }
 
-// The caption's value when it has exactly the given decimals after the separator, an optional
-// minus sign and digits before it.
-std::optional<double> FixedCaptionValue(std::string_view caption, int decimals,
-                                        std::string_view separator) {
-    std::string_view body = caption;
-    if (!body.empty() && body.front() == '-') body.remove_prefix(1);
-    std::string_view integer = body;
-    if (decimals > 0) {
-        const auto position = body.find(separator);
-        if (position == std::string_view::npos) return std::nullopt;
-        integer = body.substr(0, position);
-        const std::string_view fraction = body.substr(position + separator.size());
-        if (fraction.size() != static_cast<std::size_t>(decimals) || !IsDigits(fraction)) {
-            return std::nullopt;
-        }
-    }
-    if (!IsDigits(integer)) return std::nullopt;
-    return std::strtod(WithPoint(caption, separator).c_str(), nullptr);
-}
-
 // "0.00E+00": a sign only when negative, one digit, two decimals, a signed exponent of two or
 // three digits.
 bool IsScientificResult(std::string_view text) {
@@ -79,6 +59,24 @@ std::optional<Field> FieldOfMessage(std::string_view message) {
 }
 
 }  // namespace
+
+std::optional<double> FixedCaptionValue(std::string_view caption, int decimals,
+                                        std::string_view separator) {
+    std::string_view body = caption;
+    if (!body.empty() && body.front() == '-') body.remove_prefix(1);
+    std::string_view integer = body;
+    if (decimals > 0) {
+        const auto position = body.find(separator);
+        if (position == std::string_view::npos) return std::nullopt;
+        integer = body.substr(0, position);
+        const std::string_view fraction = body.substr(position + separator.size());
+        if (fraction.size() != static_cast<std::size_t>(decimals) || !IsDigits(fraction)) {
+            return std::nullopt;
+        }
+    }
+    if (!IsDigits(integer)) return std::nullopt;
+    return std::strtod(WithPoint(caption, separator).c_str(), nullptr);
+}
 
 std::optional<std::string> FieldReadingDefect(std::string_view text, Field field) {
     const std::optional<std::string> message = CheckNumericField(text, field);

@@ -18,6 +18,11 @@ namespace amp::robustness {
 // The check of one text for one field, and its reading, against the C library's strtod.
 std::optional<std::string> FieldReadingDefect(std::string_view text, Field field);
 
+// The value of a caption with exactly the given decimals after the separator, an optional minus
+// sign and digits before it; nothing for any other text.
+std::optional<double> FixedCaptionValue(std::string_view caption, int decimals,
+                                        std::string_view separator);
+
 // A result or caption that shows "nan", "inf" or a zero with a minus sign.
 std::optional<std::string> ShownTextDefect(std::string_view text, std::string_view separator);
 

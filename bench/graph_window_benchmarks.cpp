@@ -1,0 +1,71 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+#include <QPointF>
+#include <array>
+
+#include "bench/reference_design.h"
+#include "bench/sample_counts.h"
+#include "graph/frame_geometry.h"
+#include "graph/plot.h"
+#include "ui/graph_window/graph_window_set.h"
+#include "ui/graph_window/graph_window_style.h"
+#include "ui/graph_window/plot_image.h"
+#include "ui/twips.h"
+
+namespace amp::bench {
+namespace {
+
+Plot ReferencePlot(int sampleCount) {
+    return std::get<Plot>(PlotResponse(ReferenceGraphInputs(sampleCount), kReferenceRange, "."));
+}
+
+// The fixed frame over the curves, as the plot area draws it on every paint.
+void PaintFrame(QImage& image, int decadeCount) {
+    QPainter painter(&image);
+    for (const FrameLine& line : FrameLines(decadeCount)) {
+        painter.setPen(ui::FramePen(line.colour, line.dash));
+        painter.drawLine(ui::TwipsPoint(line.x1, line.y1), ui::TwipsPoint(line.x2, line.y2));
+    }
+}
+
+// A replot of the plot area: its backing image cleared, both curves and the frame painted in,
+// at device pixel ratio 1 or 2.
+void BM_PlotPaint(benchmark::State& state) {
+    const Plot plot = ReferencePlot(static_cast<int>(state.range(0)));
+    QImage image = ui::PaintPlotImage(plot, static_cast<qreal>(state.range(1)));
+    for (auto _ : state) {
+        ui::RepaintPlotImage(plot, image);
+        PaintFrame(image, plot.RangeIndex);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetItemsProcessed(state.iterations() * 2 * (static_cast<int64_t>(plot.N) + 1));
+}
+BENCHMARK(BM_PlotPaint)
+    ->ArgsProduct({{kSampleCounts.begin(), kSampleCounts.end()}, {1, 2}})
+    ->Unit(benchmark::kMicrosecond);
+
+// One pointer move over a shown, plotted window: the side panel's texts change and the event
+// loop repaints what that dirtied. The positions alternate so that every move changes both
+// readout labels.
+void BM_ReadoutMove(benchmark::State& state) {
+    ui::GraphWindowSet windows(QLocale::c());
+    windows.ShowPlot(ReferencePlot(kSampleCounts[0]));
+    ui::GraphWindow* window = windows.Window(kReferenceRange);
+    QApplication::processEvents();
+    const std::array<QPointF, 4> positions{QPointF(1200, 900), QPointF(5610, 2670),
+                                           QPointF(9000, 5000), QPointF(11100, 7980)};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        window->ShowPointerReadout(positions[next]);
+        QApplication::processEvents();
+        next = (next + 1) % positions.size();
+    }
+}
+BENCHMARK(BM_ReadoutMove)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace amp::bench

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+
+namespace amp::bench {
+
+// The sample counts every N-dependent benchmark runs at: the default, a fine sweep, the maximum.
+inline constexpr std::array<int, 3> kSampleCounts{1000, 20000, 195576};
+
+inline void WithSampleCounts(benchmark::internal::Benchmark* b) {
+    for (int n : kSampleCounts) b->Arg(n);
+}
+
+}  // namespace amp::bench
