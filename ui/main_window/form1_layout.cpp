@@ -8,7 +8,7 @@ namespace {
 using enum ControlKind;
 using enum ControlLook;
 
-constexpr auto kControls = std::to_array<ControlSpec>({
+constexpr auto kControls = std::to_array<FormControl>({
     {Schematic, "Picture1", "", 120, 330, 11475, 4020},
     {Label, "Label1",
      "Dati: fi; fs; Ri; R2;  R; Avcb; R3; R5; RL.   Determinare: R1; R4; C1; C2; C3; C5; C4; CL",
@@ -127,7 +127,7 @@ constexpr auto kControls = std::to_array<ControlSpec>({
 
 }  // namespace
 
-std::span<const ControlSpec> Form1Controls() {
+std::span<const FormControl> Form1Controls() {
     return kControls;
 }
 

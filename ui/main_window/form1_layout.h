@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "ui/main_window/control_spec.h"
+#include "ui/main_window/form_control.h"
 
 namespace amp::ui {
 
@@ -13,6 +13,6 @@ inline constexpr int kForm1ClientWidth = 14940;
 inline constexpr int kForm1ClientHeight = 7695;
 
 // Every control of Form1, as designed.
-std::span<const ControlSpec> Form1Controls();
+std::span<const FormControl> Form1Controls();
 
 }  // namespace amp::ui

@@ -41,8 +41,8 @@ void SetBackground(QWidget& widget, QPalette::ColorRole role, const QColor& colo
     widget.setPalette(palette);
 }
 
-QWidget* CreateTextBox(const ControlSpec& spec, QWidget& form) {
-    auto* box = new QLineEdit(ToQString(spec.caption), &form);
+QWidget* CreateTextBox(const FormControl& entry, QWidget& form) {
+    auto* box = new QLineEdit(ToQString(entry.caption), &form);
     box->setFont(ControlFont());
     return box;
 }
@@ -67,41 +67,41 @@ void SetBorderAndBackground(QLabel& label, const QColor& background) {
     SetBackground(label, QPalette::Window, background);
 }
 
-QWidget* CreateLabel(const ControlSpec& spec, QWidget& form, const QRect& geometry) {
-    auto* label = new QLabel(ToQString(spec.caption), &form);
+QWidget* CreateLabel(const FormControl& entry, QWidget& form, const QRect& geometry) {
+    auto* label = new QLabel(ToQString(entry.caption), &form);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setAlignment(AlignmentOf(spec.look));
+    label->setAlignment(AlignmentOf(entry.look));
     label->setGeometry(geometry);
-    if (spec.look == ControlLook::ResultValue) SetBorderAndBackground(*label, kResultBackground);
-    if (spec.look == ControlLook::Credits) SetBorderAndBackground(*label, kCreditsBackground);
+    if (entry.look == ControlLook::ResultValue) SetBorderAndBackground(*label, kResultBackground);
+    if (entry.look == ControlLook::Credits) SetBorderAndBackground(*label, kCreditsBackground);
 
     const int indent = std::max(label->indent(), 0);
     const QRect captionArea = label->contentsRect().adjusted(indent, 0, -indent, 0);
-    label->setFont(FontFittingArea(FontOf(spec.look), label->text(), captionArea,
+    label->setFont(FontFittingArea(FontOf(entry.look), label->text(), captionArea,
                                    int(label->alignment()) | Qt::TextWordWrap));
     return label;
 }
 
-QWidget* CreateOptionButton(const ControlSpec& spec, QWidget& form, const QRect& geometry) {
-    auto* option = new QRadioButton(ToQString(spec.caption), &form);
+QWidget* CreateOptionButton(const FormControl& entry, QWidget& form, const QRect& geometry) {
+    auto* option = new QRadioButton(ToQString(entry.caption), &form);
     option->setGeometry(geometry);
     QStyleOptionButton style;
     style.initFrom(option);
     style.text = option->text();
     const QRect captionArea =
         option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
-    option->setFont(FontFittingArea(FontOf(spec.look), option->text(), captionArea,
+    option->setFont(FontFittingArea(FontOf(entry.look), option->text(), captionArea,
                                     Qt::AlignLeft | Qt::AlignVCenter));
     return option;
 }
 
-QWidget* CreateCommandButton(const ControlSpec& spec, QWidget& form, const QRect& geometry) {
-    auto* button = new CommandButton(ToQString(spec.caption), &form);
+QWidget* CreateCommandButton(const FormControl& entry, QWidget& form, const QRect& geometry) {
+    auto* button = new CommandButton(ToQString(entry.caption), &form);
     button->setGeometry(geometry);
     // Return on a focused button presses it, so the window works from the keyboard alone.
     button->setAutoDefault(true);
-    if (spec.look == ControlLook::AlarmButton) {
+    if (entry.look == ControlLook::AlarmButton) {
         SetBackground(*button, QPalette::Button, kAlarmBackground);
         // Styles shade the button colour into a pale gradient; the sheet keeps it plainly red.
         button->setStyleSheet(QStringLiteral(
@@ -110,21 +110,21 @@ QWidget* CreateCommandButton(const ControlSpec& spec, QWidget& form, const QRect
             "QPushButton:pressed { background-color: rgb(208, 0, 0); }"
             "QPushButton:focus { border: 2px solid black; }"));
     }
-    button->setFont(FontFittingArea(FontOf(spec.look), button->text(), button->CaptionRect(),
+    button->setFont(FontFittingArea(FontOf(entry.look), button->text(), button->CaptionRect(),
                                     CommandButton::kCaptionFlags));
     return button;
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget& form, const QRect& geometry) {
-    switch (spec.kind) {
+QWidget* CreateControl(const FormControl& entry, QWidget& form, const QRect& geometry) {
+    switch (entry.kind) {
         case ControlKind::TextBox:
-            return CreateTextBox(spec, form);
+            return CreateTextBox(entry, form);
         case ControlKind::Label:
-            return CreateLabel(spec, form, geometry);
+            return CreateLabel(entry, form, geometry);
         case ControlKind::OptionButton:
-            return CreateOptionButton(spec, form, geometry);
+            return CreateOptionButton(entry, form, geometry);
         case ControlKind::CommandButton:
-            return CreateCommandButton(spec, form, geometry);
+            return CreateCommandButton(entry, form, geometry);
         case ControlKind::Schematic:
             return new SchematicView(&form);
     }
@@ -140,15 +140,15 @@ void ChainTabOrder(std::vector<std::pair<int, QWidget*>> focusable) {
 
 }  // namespace
 
-void BuildForm(QWidget& form, std::span<const ControlSpec> controls) {
+void BuildForm(QWidget& form, std::span<const FormControl> controls) {
     std::vector<std::pair<int, QWidget*>> focusable;
-    for (const ControlSpec& spec : controls) {
-        const QRect geometry = TwipsRect(spec.left, spec.top, spec.width, spec.height);
-        QWidget* control = CreateControl(spec, form, geometry);
-        control->setObjectName(ToQString(spec.name));
+    for (const FormControl& entry : controls) {
+        const QRect geometry = TwipsRect(entry.left, entry.top, entry.width, entry.height);
+        QWidget* control = CreateControl(entry, form, geometry);
+        control->setObjectName(ToQString(entry.name));
         control->setGeometry(geometry);
-        if (spec.tab > 0) {
-            focusable.emplace_back(spec.tab, control);
+        if (entry.tab > 0) {
+            focusable.emplace_back(entry.tab, control);
         } else {
             control->setFocusPolicy(Qt::NoFocus);
         }

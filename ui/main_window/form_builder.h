@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "ui/main_window/control_spec.h"
+#include "ui/main_window/form_control.h"
 
 class QWidget;
 
@@ -10,6 +10,6 @@ namespace amp::ui {
 
 // Creates the controls as children of the form, named, placed, captioned and styled as designed,
 // and chains the focusable ones in their tab order.
-void BuildForm(QWidget& form, std::span<const ControlSpec> controls);
+void BuildForm(QWidget& form, std::span<const FormControl> controls);
 
 }  // namespace amp::ui

@@ -18,7 +18,7 @@ enum class ControlLook {
 
 // One control of a form as designed: geometry in twips relative to the client area, the caption
 // (or the initial text of a text box) and its place in the keyboard focus order.
-struct ControlSpec {
+struct FormControl {
     ControlKind kind;
     std::string_view name;
     std::string_view caption;
