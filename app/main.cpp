@@ -4,7 +4,7 @@
 #include "ui/calculator.h"
 #include "ui/fonts.h"
 #include "ui/icon.h"
-#include "ui/main_window/qt_text.h"
+#include "ui/qt_text.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -12,9 +12,7 @@
 #include "graph/frame_geometry.h"
 #include "graph/plot.h"
 #include "ui/graph_window/graph_window_set.h"
-#include "ui/graph_window/graph_window_style.h"
 #include "ui/graph_window/plot_image.h"
-#include "ui/twips.h"
 
 namespace amp::bench {
 namespace {
@@ -23,23 +21,18 @@ Plot ReferencePlot(int sampleCount) {
     return std::get<Plot>(PlotResponse(ReferenceGraphInputs(sampleCount), kReferenceRange, "."));
 }
 
-// The fixed frame over the curves, as the plot area draws it on every paint.
-void PaintFrame(QImage& image, int decadeCount) {
-    QPainter painter(&image);
-    for (const FrameLine& line : FrameLines(decadeCount)) {
-        painter.setPen(ui::FramePen(line.colour, line.dash));
-        painter.drawLine(ui::TwipsPoint(line.x1, line.y1), ui::TwipsPoint(line.x2, line.y2));
-    }
-}
-
 // A replot of the plot area: its backing image cleared, both curves and the frame painted in,
 // at device pixel ratio 1 or 2.
 void BM_PlotPaint(benchmark::State& state) {
     const Plot plot = ReferencePlot(static_cast<int>(state.range(0)));
     QImage image = ui::PaintPlotImage(plot, static_cast<qreal>(state.range(1)));
+    const std::vector<FrameLine> frame = FrameLines(plot.RangeIndex);
     for (auto _ : state) {
         ui::RepaintPlotImage(plot, image);
-        PaintFrame(image, plot.RangeIndex);
+        {
+            QPainter painter(&image);
+            ui::PaintFrame(painter, frame);
+        }
         benchmark::DoNotOptimize(image.constBits());
     }
     state.SetItemsProcessed(state.iterations() * 2 * (static_cast<int64_t>(plot.N) + 1));

@@ -1,7 +1,7 @@
 #include "ui/calculator.h"
 
 #include "ui/icon.h"
-#include "ui/main_window/qt_text.h"
+#include "ui/qt_text.h"
 
 namespace amp::ui {
 

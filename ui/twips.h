@@ -24,6 +24,10 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
     return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
+inline QRect TwipsRect(const QRect& twips) {
+    return TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
 inline QPointF TwipsPoint(double x, double y) {
     return {TwipsToPixelsF(x), TwipsToPixelsF(y)};
 }

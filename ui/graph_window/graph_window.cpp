@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "ui/graph_window/graph_window_style.h"
+#include "ui/fonts.h"
 #include "ui/graph_window/plot_area.h"
 #include "ui/twips.h"
 
@@ -24,6 +24,9 @@ struct LegendLine {
 const LegendLine kPhaseLegend{12450, 4020, 13170, 4020, kPhaseRed};          // Line8
 const LegendLine kModulusLegend{12480, 4620, 13170, 4620, QColor(0, 0, 0)};  // Line22
 constexpr qreal kLegendWidth = 2.0;
+
+// "Chiudi" is the one control set larger than the others.
+constexpr double kCloseButtonPointSize = 9.75;
 
 // White readout boxes with a single black line; the style sheet keeps the border black whatever
 // colour the text has.
@@ -49,7 +52,7 @@ GraphWindow::GraphWindow(const GraphWindowLayout& layout, const QLocale& locale,
     palette.setColor(QPalette::Window, kWindowBackground);
     setPalette(palette);
     setAutoFillBackground(true);
-    setFont(FormFont());
+    setFont(WindowDefaultFont());
 
     plotArea_->move(TwipsToPixels(layout.plotLeft), TwipsToPixels(layout.plotTop));
     connect(plotArea_, &PlotArea::PointerMoved, this, &GraphWindow::ShowPointerReadout);
@@ -77,26 +80,27 @@ void GraphWindow::BuildSidePanel() {
     modulusOption_ = new QRadioButton("Valori del  Modulo", this);
     modulusOption_->setObjectName("Option1");
     modulusOption_->setGeometry(TwipsRect(12750, 540, 1950, 585));
-    modulusOption_->setFont(PanelFont());
+    modulusOption_->setFont(ControlFont());
     modulusOption_->setChecked(true);
     auto* phaseOption = new QRadioButton("Valori della Fase", this);
     phaseOption->setObjectName("Option2");
     phaseOption->setGeometry(TwipsRect(12780, 2040, 1950, 615));
-    phaseOption->setFont(PanelFont());
+    phaseOption->setFont(ControlFont());
 
-    QLabel* modulusF = AddLabel("Label22", "f", {12750, 1320, 225, 225}, PanelFont());
+    QLabel* modulusF = AddLabel("Label22", "f", {12750, 1320, 225, 225}, ControlFont());
     modulusFrequency_ = AddReadoutLabel("Label18", {13050, 1290, 1215, 255}, kReadoutText);
-    QLabel* modulusHz = AddLabel("Label23", "[Hz]", {14400, 1290, 345, 255}, PanelFont());
-    QLabel* ratio = AddLabel("Label24", "|Vo/Vi|", {12420, 1650, 615, 255}, PanelFont());
+    QLabel* modulusHz = AddLabel("Label23", "[Hz]", {14400, 1290, 345, 255}, ControlFont());
+    QLabel* ratio = AddLabel("Label24", "|Vo/Vi|", {12420, 1650, 615, 255}, ControlFont());
     modulusValue_ = AddReadoutLabel("Label19", {13050, 1650, 1215, 255}, kReadoutText);
 
-    QLabel* phaseF = AddLabel("Label25", "f", {12720, 2820, 225, 225}, PanelFont());
+    QLabel* phaseF = AddLabel("Label25", "f", {12720, 2820, 225, 225}, ControlFont());
     phaseFrequency_ = AddReadoutLabel("Label20", {13050, 2790, 1245, 255}, kReadoutText);
-    QLabel* phaseHz = AddLabel("Label26", "[Hz]", {14400, 2790, 345, 255}, PanelFont());
-    QLabel* phi = AddLabel("Label27", QString::fromUtf8("Φ"), {12630, 3150, 375, 255}, PanelFont());
+    QLabel* phaseHz = AddLabel("Label26", "[Hz]", {14400, 2790, 345, 255}, ControlFont());
+    QLabel* phi =
+        AddLabel("Label27", QString::fromUtf8("Φ"), {12630, 3150, 375, 255}, ControlFont());
     phaseValue_ = AddReadoutLabel("Label21", {13050, 3150, 1245, 255}, kPhaseRed);
     QLabel* degrees =
-        AddLabel("Label28", QString::fromUtf8("[°]"), {14370, 3150, 405, 255}, PanelFont());
+        AddLabel("Label28", QString::fromUtf8("[°]"), {14370, 3150, 405, 255}, ControlFont());
 
     AddLabel("Label15", "fase G(f)", {13260, 3900, 795, 225}, font());
     AddLabel("Label16", "moduloG(f)", {13290, 4500, 915, 255}, font());
@@ -104,7 +108,7 @@ void GraphWindow::BuildSidePanel() {
     auto* close = new QPushButton("Chiudi", this);
     close->setObjectName("Command1");
     close->setGeometry(TwipsRect(12540, 5040, 975, 285));
-    close->setFont(CloseButtonFont());
+    close->setFont(DesignFont(kMsSansSerif, kCloseButtonPointSize, true));
     connect(close, &QPushButton::clicked, this, &GraphWindow::CloseByChiudi);
 
     modulusRows_ = {modulusFrequency_, modulusValue_, modulusF, modulusHz, ratio};

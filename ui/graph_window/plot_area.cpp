@@ -6,6 +6,7 @@
 #include "graph/plot_grid.h"
 #include "ui/graph_window/graph_window_style.h"
 #include "ui/graph_window/plot_image.h"
+#include "ui/qt_text.h"
 #include "ui/twips.h"
 
 namespace amp::ui {
@@ -74,10 +75,7 @@ void PlotArea::paintEvent(QPaintEvent*) {
     } else {
         painter.drawImage(0, 0, curves_);
     }
-    for (const FrameLine& line : frameLines_) {
-        painter.setPen(FramePen(line.colour, line.dash));
-        painter.drawLine(TwipsPoint(line.x1, line.y1), TwipsPoint(line.x2, line.y2));
-    }
+    PaintFrame(painter, frameLines_);
     painter.setPen(kBorderColour);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

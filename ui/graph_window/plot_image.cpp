@@ -6,6 +6,7 @@
 
 #include "graph/curve_vertices.h"
 #include "graph/plot_grid.h"
+#include "ui/graph_window/graph_window_style.h"
 #include "ui/twips.h"
 
 namespace amp::ui {
@@ -42,6 +43,13 @@ void RepaintPlotImage(const Plot& plot, QImage& image) {
     QPainter painter(&image);
     DrawCurve(painter, plot, ModulusPoint, kModulusColour, image.devicePixelRatio());
     DrawCurve(painter, plot, PhasePoint, kPhaseColour, image.devicePixelRatio());
+}
+
+void PaintFrame(QPainter& painter, const std::vector<FrameLine>& lines) {
+    for (const FrameLine& line : lines) {
+        painter.setPen(FramePen(line.colour, line.dash));
+        painter.drawLine(TwipsPoint(line.x1, line.y1), TwipsPoint(line.x2, line.y2));
+    }
 }
 
 }  // namespace amp::ui

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
+#include <vector>
 
+#include "graph/frame_geometry.h"
 #include "graph/plot.h"
 
 namespace amp::ui {
@@ -13,5 +16,8 @@ QImage PaintPlotImage(const Plot& plot, qreal devicePixelRatio);
 // The same into an image of the plot area made by PaintPlotImage: it is cleared first, so the
 // curves of an earlier plot go, and its memory is reused.
 void RepaintPlotImage(const Plot& plot, QImage& image);
+
+// The fixed frame, drawn over the curves on every paint of the plot area.
+void PaintFrame(QPainter& painter, const std::vector<FrameLine>& lines);
 
 }  // namespace amp::ui

@@ -11,8 +11,8 @@
 #include "ui/fonts.h"
 #include "ui/main_window/caption_fit.h"
 #include "ui/main_window/command_button.h"
-#include "ui/main_window/qt_text.h"
 #include "ui/main_window/schematic_view.h"
+#include "ui/qt_text.h"
 #include "ui/twips.h"
 
 namespace amp::ui {

@@ -13,17 +13,17 @@
 #include "core/example_data.h"
 #include "core/messages.h"
 #include "core/sizing.h"
+#include "graph/plot_grid.h"
 #include "ui/fonts.h"
 #include "ui/icon.h"
 #include "ui/main_window/form1_layout.h"
 #include "ui/main_window/form_builder.h"
-#include "ui/main_window/qt_text.h"
+#include "ui/qt_text.h"
 #include "ui/twips.h"
 
 namespace amp::ui {
 namespace {
 
-constexpr int kRangeCount = 6;
 // Option2 selects range 1, Option7 range 6.
 constexpr int kFirstRangeOption = 2;
 

@@ -13,7 +13,7 @@
 #include "graph/plot_grid.h"
 #include "tests/robustness/known_messages.h"
 #include "tests/ui/monkey/calculator_state.h"
-#include "ui/main_window/qt_text.h"
+#include "ui/qt_text.h"
 
 namespace amp::ui::monkey {
 namespace {
