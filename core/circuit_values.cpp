@@ -6,15 +6,6 @@
 #include "core/messages.h"
 
 namespace amp {
-namespace {
-
-constexpr double kOhmPerKiloOhm = 1000.0;
-constexpr double kFaradPerMicrofarad = 1E-6;
-constexpr double kFaradPerPicofarad = 1E-12;
-constexpr double kHertzPerMegahertz = 1000000.0;
-
-}  // namespace
-
 CircuitValues ReadCircuitValues(const FieldTexts& texts) {
     auto read = [&texts](Field field, double factor) {
         return ReadFieldNumber(texts[field]) * factor;

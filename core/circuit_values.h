@@ -9,6 +9,12 @@
 
 namespace amp {
 
+// Typed units into SI units.
+inline constexpr double kOhmPerKiloOhm = 1000.0;
+inline constexpr double kFaradPerMicrofarad = 1E-6;
+inline constexpr double kFaradPerPicofarad = 1E-12;
+inline constexpr double kHertzPerMegahertz = 1000000.0;
+
 // The component and op-amp values of the transfer function, in SI units.
 struct CircuitValues {
     double R1 = 0.0, R2 = 0.0, R = 0.0, R3 = 0.0, R4 = 0.0, R5 = 0.0, RL = 0.0;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/circuit_values.h"
 #include "core/complex.h"
 #include "core/field_check.h"
 #include "core/messages.h"
@@ -21,13 +22,13 @@ DesignData ReadDesignData(const FieldTexts& texts) {
     DesignData d{};
     d.fi = ReadFieldNumber(texts[Field::fi]);
     d.fs = ReadFieldNumber(texts[Field::fs]);
-    d.Ri = ReadFieldNumber(texts[Field::Ri]) * 1000.0;
+    d.Ri = ReadFieldNumber(texts[Field::Ri]) * kOhmPerKiloOhm;
     d.Avcb = ReadFieldNumber(texts[Field::Avcb]);
-    d.R2 = ReadFieldNumber(texts[Field::R2]) * 1000.0;
-    d.R = ReadFieldNumber(texts[Field::R]) * 1000.0;
-    d.R3 = ReadFieldNumber(texts[Field::R3]) * 1000.0;
-    d.R5 = ReadFieldNumber(texts[Field::R5]) * 1000.0;
-    d.RL = ReadFieldNumber(texts[Field::RL]) * 1000.0;
+    d.R2 = ReadFieldNumber(texts[Field::R2]) * kOhmPerKiloOhm;
+    d.R = ReadFieldNumber(texts[Field::R]) * kOhmPerKiloOhm;
+    d.R3 = ReadFieldNumber(texts[Field::R3]) * kOhmPerKiloOhm;
+    d.R5 = ReadFieldNumber(texts[Field::R5]) * kOhmPerKiloOhm;
+    d.RL = ReadFieldNumber(texts[Field::RL]) * kOhmPerKiloOhm;
     return d;
 }
 

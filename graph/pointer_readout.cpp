@@ -6,6 +6,7 @@
 #include "graph/plot_grid.h"
 
 namespace amp {
+namespace {
 
 double PointerFrequency(int decadeCount, double x) {
     return std::pow(10.0, decadeCount * (x - kFrequencyAxisLeft) / kFrequencyAxisSpan);
@@ -18,6 +19,8 @@ double PointerModulus(double gmax, double y) {
 double PointerPhase(double y) {
     return kPhaseFullScaleDegrees * (kPhaseZeroY - y) / kPhaseFullScale;
 }
+
+}  // namespace
 
 ReadoutTexts PointerReadout(ReadoutMode mode, int decadeCount, std::string_view label1Caption,
                             double x, double y, std::string_view decimalSeparator) {

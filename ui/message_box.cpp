@@ -3,12 +3,13 @@
 #include <QMessageBox>
 
 #include "core/messages.h"
+#include "ui/qt_text.h"
 
 namespace amp::ui {
 
 void ShowModalMessage(QWidget* parent, const QString& text) {
     QMessageBox box(parent);
-    box.setWindowTitle(QString::fromUtf8(kApplicationTitle.data(), kApplicationTitle.size()));
+    box.setWindowTitle(ToQString(kApplicationTitle));
     box.setIcon(QMessageBox::NoIcon);
     box.setText(text);
     box.setStandardButtons(QMessageBox::Ok);

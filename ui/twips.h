@@ -13,11 +13,9 @@ inline constexpr int kTwipsPerPixel = 15;
 constexpr int TwipsToPixels(int twips) {
     return twips / kTwipsPerPixel;
 }
+
 constexpr double TwipsToPixelsF(double twips) {
     return twips / kTwipsPerPixel;
-}
-constexpr double PixelsToTwips(double pixels) {
-    return pixels * kTwipsPerPixel;
 }
 
 inline QRect TwipsRect(int left, int top, int width, int height) {
