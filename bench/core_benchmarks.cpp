@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "bench/reference_design.h"
-#include "bench/sample_counts.h"
+#include "bench/bench_inputs.h"
 #include "core/circuit_values.h"
 #include "core/evaluation.h"
+#include "tests/support/reference_design.h"
 
 namespace amp::bench {
 namespace {
@@ -20,7 +20,7 @@ std::vector<double> EvaluationFrequencies(int n) {
 // The model's own cost of one evaluation: N + 2 transfer functions and nothing else.
 void BM_TransferFunctionSweep(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
-    const CircuitValues v = ReadCircuitValues(ReferenceDesignTexts(n));
+    const CircuitValues v = ReadCircuitValues(test_support::ReferenceTexts(n));
     const std::vector<double> frequencies = EvaluationFrequencies(n);
     for (auto _ : state) {
         for (double f : frequencies) {
@@ -36,7 +36,7 @@ BENCHMARK(BM_TransferFunctionSweep)->Apply(WithSampleCounts)->Unit(benchmark::kM
 // "Calcola Modulo e Fase, fi e fs effettive" from the typed texts to the four captions.
 void BM_Evaluation(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
-    const FieldTexts texts = ReferenceDesignTexts(n);
+    const FieldTexts texts = test_support::ReferenceTexts(n);
     if (Failed(EvaluateResponse(texts, "."))) {
         state.SkipWithError("the reference design does not evaluate");
         return;

@@ -7,10 +7,10 @@
 #include <QPointF>
 #include <array>
 
-#include "bench/reference_design.h"
-#include "bench/sample_counts.h"
+#include "bench/bench_inputs.h"
 #include "graph/frame_geometry.h"
 #include "graph/plot.h"
+#include "tests/support/reference_design.h"
 #include "ui/graph_window/graph_window_set.h"
 #include "ui/graph_window/plot_image.h"
 
@@ -18,7 +18,8 @@ namespace amp::bench {
 namespace {
 
 Plot ReferencePlot(int sampleCount) {
-    return std::get<Plot>(PlotResponse(ReferenceGraphInputs(sampleCount), kReferenceRange, "."));
+    return std::get<Plot>(
+        PlotResponse(test_support::ReferenceInputs(sampleCount), kReferenceRange, "."));
 }
 
 // A replot of the plot area: its backing image cleared, both curves and the frame painted in,

@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "bench/reference_design.h"
-#include "bench/sample_counts.h"
+#include "bench/bench_inputs.h"
 #include "graph/plot.h"
+#include "tests/support/reference_design.h"
 
 namespace amp::bench {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 // The plot generator from converted values to the captions and every curve point the painter
 // asks for: N + 2 points of each curve.
 void BM_PlotResponse(benchmark::State& state) {
-    const GraphInputs inputs = ReferenceGraphInputs(static_cast<int>(state.range(0)));
+    const GraphInputs inputs = test_support::ReferenceInputs(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         Outcome<Plot> outcome = PlotResponse(inputs, kReferenceRange, ".");
         if (Failed(outcome)) {

@@ -22,14 +22,20 @@ double ReadFieldNumber(std::string_view text);
 // Checks the fields one after the other and returns the first failure's message.
 std::optional<std::string> CheckFields(const FieldTexts& texts, std::span<const Field> order);
 
-using enum Field;
+// The fields of each action in the order they are checked; the first failure is reported.
+inline constexpr std::array<Field, 9> kSizingCheckOrder = [] {
+    using enum Field;
+    return std::array{fi, fs, Ri, R2, R, Avcb, R3, R5, RL};
+}();
 
-inline constexpr std::array<Field, 9> kSizingCheckOrder{fi, fs, Ri, R2, R, Avcb, R3, R5, RL};
+inline constexpr std::array<Field, 17> kEvaluationCheckOrder = [] {
+    using enum Field;
+    return std::array{N, f, R2, R, R3, R5, RL, R1, C1, C2, C3, C4, C5, C6, Avo, fc, R4};
+}();
 
-inline constexpr std::array<Field, 17> kEvaluationCheckOrder{N,  f,  R2, R,  R3, R5,  RL, R1, C1,
-                                                             C2, C3, C4, C5, C6, Avo, fc, R4};
-
-inline constexpr std::array<Field, 16> kGraphCheckOrder{N,  R2, R,  R3, R5, RL,  R1, C1,
-                                                        C2, C3, C4, C5, C6, Avo, fc, R4};
+inline constexpr std::array<Field, 16> kGraphCheckOrder = [] {
+    using enum Field;
+    return std::array{N, R2, R, R3, R5, RL, R1, C1, C2, C3, C4, C5, C6, Avo, fc, R4};
+}();
 
 }  // namespace amp

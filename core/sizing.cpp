@@ -50,11 +50,12 @@ std::optional<std::string_view> ZeroTestFailure(const DesignData& d) {
     return std::nullopt;
 }
 
-}  // namespace
-
+// The sized value formatted as "0.00E+00" with a point, for the given result box.
 FieldWrite WriteResult(double value, Field box) {
     return {box, FormatScientific(value)};
 }
+
+}  // namespace
 
 Outcome<std::vector<FieldWrite>> SizeComponents(const FieldTexts& texts) {
     if (auto message = CheckFields(texts, kSizingCheckOrder)) return Failure{*message};

@@ -7,9 +7,6 @@
 
 namespace amp {
 
-// The sized value formatted as "0.00E+00" with a point, for the given result box.
-FieldWrite WriteResult(double value, Field box);
-
 // "Dimensiona componenti": from the nine design texts to the eight result texts, in the order
 // R1, C1, C2, C3, C4, C5, C6, R4, or the one message to show.
 Outcome<std::vector<FieldWrite>> SizeComponents(const FieldTexts& texts);

@@ -8,7 +8,7 @@
 namespace amp {
 namespace {
 
-using testing::ReferenceTexts;
+using test_support::ReferenceTexts;
 
 std::string MessageOf(const Outcome<EvaluationCaptions>& outcome) {
     return Failed(outcome) ? std::get<Failure>(outcome).message : std::string("<captions>");

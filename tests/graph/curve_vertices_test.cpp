@@ -5,13 +5,13 @@
 #include <cmath>
 #include <map>
 
-#include "reference_inputs.h"
+#include "tests/support/reference_design.h"
 
 namespace amp {
 namespace {
 
 Plot ReferencePlot(int n) {
-    return std::get<Plot>(PlotResponse(testing::ReferenceInputs(n), 6, "."));
+    return std::get<Plot>(PlotResponse(test_support::ReferenceInputs(n), 6, "."));
 }
 
 TEST(CurveVertices, KeepsEveryPointWhenEachHasItsOwnColumn) {

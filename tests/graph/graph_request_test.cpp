@@ -4,12 +4,12 @@
 
 #include "core/field_check.h"
 #include "core/messages.h"
-#include "reference_inputs.h"
+#include "tests/support/reference_design.h"
 
 namespace amp {
 namespace {
 
-using testing::ReferenceTexts;
+using test_support::ReferenceTexts;
 
 std::string MessageOf(const GraphRequest& request) {
     return Failed(request.inputs) ? std::get<Failure>(request.inputs).message : "<inputs>";

@@ -4,12 +4,12 @@
 
 #include "core/messages.h"
 #include "graph/plot.h"
-#include "reference_inputs.h"
+#include "tests/support/reference_design.h"
 
 namespace amp {
 namespace {
 
-using testing::ReferenceInputs;
+using test_support::ReferenceInputs;
 
 Plot PlotOf(const GraphInputs& inputs, int rangeIndex) {
     Outcome<Plot> outcome = PlotResponse(inputs, rangeIndex, ".");

@@ -1,6 +1,8 @@
 #include "tests/support/reference_design.h"
 
-namespace amp::testing {
+#include <string>
+
+namespace amp::test_support {
 
 FieldTexts ReferenceTexts() {
     FieldTexts t;
@@ -24,4 +26,14 @@ FieldTexts ReferenceTexts() {
     return t;
 }
 
-}  // namespace amp::testing
+FieldTexts ReferenceTexts(int sampleCount) {
+    FieldTexts texts = ReferenceTexts();
+    texts[Field::N] = std::to_string(sampleCount);
+    return texts;
+}
+
+GraphInputs ReferenceInputs(int sampleCount) {
+    return {ReadCircuitValues(ReferenceTexts()), sampleCount};
+}
+
+}  // namespace amp::test_support

@@ -15,9 +15,9 @@
 #include "core/sizing.h"
 #include "graph/plot_grid.h"
 #include "ui/fonts.h"
+#include "ui/forms/form_builder.h"
 #include "ui/icon.h"
 #include "ui/main_window/form1_layout.h"
-#include "ui/main_window/form_builder.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
 

@@ -7,52 +7,13 @@
 #include <QtTest>
 #include <algorithm>
 
+#include "tests/ui/support/form1_driver.h"
 #include "ui/fonts.h"
 
 namespace amp::ui {
 namespace {
 
-// The reference component set as a user types it into Form1.
-const std::vector<std::pair<const char*, const char*>> kReferenceTexts{
-    {"Text10", "10"},  {"Text5", "100"},     {"Text6", "10"},   {"Text7", "1"},
-    {"Text19", "100"}, {"Text8", "10"},      {"Text9", "10"},   {"Text11", "1"},
-    {"Text12", "100"}, {"Text13", "1"},      {"Text14", "100"}, {"Text15", "10"},
-    {"Text16", "10"},  {"Text17", "200000"}, {"Text18", "1"},   {"Text20", "1000"},
-};
-
-// Form1 and its graph windows, driven through the real controls, with every message recorded.
-class Session {
-  public:
-    explicit Session(const QLocale& locale = QLocale::c())
-        : calculator([this](QWidget*, const QString& text) { messages << text; }, locale) {
-        calculator.Form1().show();
-    }
-
-    template <class Control>
-    Control& Get(const char* name) {
-        auto* control = calculator.Form1().findChild<Control*>(name);
-        if (!control) qFatal("Form1 has no control %s", name);
-        return *control;
-    }
-
-    void Type(const char* box, const char* text) {
-        QLineEdit& edit = Get<QLineEdit>(box);
-        edit.selectAll();
-        QTest::keyClick(&edit, Qt::Key_Delete);
-        QTest::keyClicks(&edit, QString::fromUtf8(text));
-    }
-
-    void TypeReferenceSet() {
-        for (const auto& [box, text] : kReferenceTexts) Type(box, text);
-    }
-
-    void Click(const char* name) { QTest::mouseClick(&Get<QAbstractButton>(name), Qt::LeftButton); }
-
-    GraphWindow* Window(int range) { return calculator.GraphWindows().Window(range); }
-
-    Calculator calculator;
-    QStringList messages;
-};
+using test_support::Form1Driver;
 
 QString LabelOf(QWidget* window, const char* name) {
     return window->findChild<QLabel*>(name)->text();
@@ -75,7 +36,7 @@ class CalculatorTest : public QObject {
 
   private slots:
     void GraphButtonPlotsTheSelectedRange() {
-        Session session;
+        Form1Driver session;
         session.TypeReferenceSet();
         session.Click("Option7");
         session.Click("Command4");
@@ -90,7 +51,7 @@ class CalculatorTest : public QObject {
     }
 
     void GraphButtonReportsItsFailuresAndOpensNothing() {
-        Session session;
+        Form1Driver session;
         session.Type("Text20", "");
         session.Click("Command4");
         QCOMPARE(session.messages,
@@ -121,10 +82,10 @@ class CalculatorTest : public QObject {
     }
 
     void ExampleDataSizingAndGraphUseTheItalianLocale() {
-        Session session(QLocale(QLocale::Italian, QLocale::Italy));
+        Form1Driver session(QLocale(QLocale::Italian, QLocale::Italy));
         session.Click("Command6");
         session.Click("Command1");
-        QCOMPARE(session.Get<QLineEdit>("Text10").text(), QStringLiteral("9.35E+01"));
+        QCOMPARE(session.BoxText("Text10"), QStringLiteral("9.35E+01"));
         session.Click("Command4");
         QCOMPARE(session.messages, QStringList());
         GraphWindow* window = session.Window(5);
@@ -133,7 +94,7 @@ class CalculatorTest : public QObject {
     }
 
     void EsciClosesOnlyForm1WhileAGraphIsShown() {
-        Session session;
+        Form1Driver session;
         session.TypeReferenceSet();
         session.Click("Option2");
         session.Click("Command4");
@@ -146,7 +107,7 @@ class CalculatorTest : public QObject {
 
         session.Click("Command3");
         DeleteClosedWindows();
-        QVERIFY(!session.calculator.Form1().isVisible());
+        QVERIFY(!session.window().isVisible());
         QVERIFY(!hidden);
         QVERIFY(shown && shown->isVisible());
         QCOMPARE(ShownWindowCount(), 1);
@@ -160,7 +121,7 @@ class CalculatorTest : public QObject {
     }
 
     void EsciAfterChiudiLeavesNoWindow() {
-        Session session;
+        Form1Driver session;
         session.TypeReferenceSet();
         session.Click("Option4");
         session.Click("Command4");

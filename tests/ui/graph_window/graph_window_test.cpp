@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "core/messages.h"
-#include "reference_inputs.h"
+#include "tests/support/reference_design.h"
 #include "ui/graph_window/graph_window_set.h"
 #include "ui/graph_window/plot_image.h"
 #include "ui/twips.h"
@@ -40,7 +40,7 @@ void MovePointer(QWidget* window, int xTwips, int yTwips) {
 }
 
 GraphWindow* Plotted(GraphWindowSet& set, int range,
-                     const FieldTexts& texts = testing::ReferenceTexts()) {
+                     const FieldTexts& texts = test_support::ReferenceTexts()) {
     const std::optional<std::string> message = set.ShowGraph(texts, range);
     if (message) qWarning("plot refused: %s", message->c_str());
     return message ? nullptr : set.Window(range);
@@ -214,7 +214,7 @@ void GraphWindowTest::DiscardHiddenWindowsKeepsTheShownOne() {
 }
 
 void GraphWindowTest::ReplotReplacesTheCurvesAndLeavesOtherRangesAlone() {
-    FieldTexts other = testing::ReferenceTexts();
+    FieldTexts other = test_support::ReferenceTexts();
     other[Field::C6] = "0.01";  // a very different low-frequency end
     GraphWindowSet set(QLocale::c());
     GraphWindow* five = Plotted(set, 5);
@@ -234,7 +234,7 @@ void GraphWindowTest::ReplotReplacesTheCurvesAndLeavesOtherRangesAlone() {
 
 void GraphWindowTest::RefusedRequestsTouchNoWindow() {
     GraphWindowSet set(QLocale::c());
-    FieldTexts texts = testing::ReferenceTexts();
+    FieldTexts texts = test_support::ReferenceTexts();
     QCOMPARE(set.ShowGraph(texts, std::nullopt), std::string(message::kNoRangeSelected));
     for (int range = 1; range <= 6; ++range) QVERIFY(!set.Window(range));
 
@@ -247,7 +247,7 @@ void GraphWindowTest::RefusedRequestsTouchNoWindow() {
 }
 
 void GraphWindowTest::CurvesArePaintedAtTheDevicePixelRatio() {
-    const Plot plot = std::get<Plot>(PlotResponse(testing::ReferenceInputs(1000), 6, "."));
+    const Plot plot = std::get<Plot>(PlotResponse(test_support::ReferenceInputs(1000), 6, "."));
     const auto top = std::max_element(plot.ModulusSweep.begin(), plot.ModulusSweep.begin() + 1001);
     const int topIndex = static_cast<int>(top - plot.ModulusSweep.begin());
     for (qreal ratio : {1.0, 2.0}) {

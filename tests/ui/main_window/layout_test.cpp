@@ -6,9 +6,9 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "tests/ui/main_window/form1_driver.h"
+#include "tests/ui/support/form1_driver.h"
 
-using amp::ui::testing::Form1Driver;
+using amp::ui::test_support::Form1Driver;
 
 namespace {
 

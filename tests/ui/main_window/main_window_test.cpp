@@ -4,27 +4,14 @@
 
 #include "core/field.h"
 #include "core/messages.h"
-#include "tests/ui/main_window/form1_driver.h"
+#include "tests/ui/support/form1_driver.h"
 
-using amp::ui::testing::Form1Driver;
+using amp::ui::test_support::Form1Driver;
 
 namespace {
 
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), text.size());
-}
-
-// The component set whose response at 1 kHz is known: 0.91, -2.28 degrees, 24.3 Hz, 13428 Hz.
-void TypeKnownComponents(Form1Driver& form) {
-    const QList<std::pair<const char*, const char*>> values{
-        {"Text10", "10"},   {"Text5", "100"},     {"Text6", "10"},   {"Text7", "1"},
-        {"Text19", "100"},  {"Text8", "10"},      {"Text9", "10"},   {"Text11", "1"},
-        {"Text12", "100"},  {"Text13", "1"},      {"Text14", "100"}, {"Text15", "10"},
-        {"Text16", "10"},   {"Text17", "200000"}, {"Text18", "1"},   {"Text20", "1000"},
-        {"Text21", "1000"},
-    };
-    for (const auto& [box, text] : values)
-        form.Type(QString::fromLatin1(box), QString::fromLatin1(text));
 }
 
 const QStringList kSizedBoxes{"Text10", "Text11", "Text12", "Text13",
@@ -172,7 +159,7 @@ class MainWindowTest : public QObject {
         Form1Driver form(locale);
         QCOMPARE(QString::fromStdString(form.window().DecimalSeparator()), separator);
 
-        TypeKnownComponents(form);
+        form.TypeReferenceSet();
         form.Click("Command5");
         QCOMPARE(ResultCaptions(form), captions);
 
@@ -203,14 +190,14 @@ class MainWindowTest : public QObject {
         QCOMPARE(form.BoxText("Text10"), "9.35E+01");
     }
 
-    void graphButtonOnlyAsksForTheGraph() {
+    void graphButtonAsksForTheGraphAndChangesNoBox() {
         Form1Driver form;
         QSignalSpy requests(&form.window(), &amp::ui::MainWindow::graphRequested);
         const QStringList before = form.Snapshot();
         form.Click("Command4");
         QCOMPARE(requests.count(), 1);
         QCOMPARE(form.Snapshot(), before);
-        QCOMPARE(form.messages, QStringList());
+        QCOMPARE(form.messages, QStringList{Q(amp::MissingValueMessage(amp::Field::R2))});
     }
 
     void exitAndTitleBarBothCloseTheWindow() {

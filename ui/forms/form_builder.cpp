@@ -1,4 +1,4 @@
-#include "ui/main_window/form_builder.h"
+#include "ui/forms/form_builder.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "ui/fonts.h"
-#include "ui/main_window/caption_fit.h"
-#include "ui/main_window/command_button.h"
-#include "ui/main_window/schematic_view.h"
+#include "ui/forms/caption_fit.h"
+#include "ui/forms/command_button.h"
 #include "ui/qt_text.h"
+#include "ui/schematic/schematic_view.h"
 #include "ui/twips.h"
 
 namespace amp::ui {

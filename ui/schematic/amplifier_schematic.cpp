@@ -1,9 +1,9 @@
-#include "ui/main_window/amplifier_schematic.h"
+#include "ui/schematic/amplifier_schematic.h"
 
 #include <QPainter>
 
 #include "ui/fonts.h"
-#include "ui/main_window/circuit_symbols.h"
+#include "ui/schematic/circuit_symbols.h"
 
 namespace amp::ui {
 namespace {

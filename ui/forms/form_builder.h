@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "ui/main_window/form_control.h"
+#include "ui/forms/form_control.h"
 
 class QWidget;
 

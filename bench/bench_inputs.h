@@ -13,4 +13,10 @@ inline void WithSampleCounts(benchmark::internal::Benchmark* b) {
     for (int n : kSampleCounts) b->Arg(n);
 }
 
+// The evaluation frequency typed in the reference design, in Hz.
+inline constexpr double kReferenceFrequency = 1000.0;
+
+// The range the plot benchmarks draw: the widest, six decades, as many samples as any other.
+inline constexpr int kReferenceRange = 6;
+
 }  // namespace amp::bench

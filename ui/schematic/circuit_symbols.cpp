@@ -1,4 +1,4 @@
-#include "ui/main_window/circuit_symbols.h"
+#include "ui/schematic/circuit_symbols.h"
 
 #include <QLineF>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/main_window/caption_fit.h"
+#include "ui/forms/caption_fit.h"
 
 #include <QFontMetrics>
 

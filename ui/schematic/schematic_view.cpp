@@ -1,8 +1,8 @@
-#include "ui/main_window/schematic_view.h"
+#include "ui/schematic/schematic_view.h"
 
 #include <QPainter>
 
-#include "ui/main_window/amplifier_schematic.h"
+#include "ui/schematic/amplifier_schematic.h"
 
 namespace amp::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/main_window/command_button.h"
+#include "ui/forms/command_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
