@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QLocale>
 #include <QPainter>
 #include <QPointF>
 #include <array>
@@ -46,7 +45,7 @@ BENCHMARK(BM_PlotPaint)
 // loop repaints what that dirtied. The positions alternate so that every move changes both
 // readout labels.
 void BM_ReadoutMove(benchmark::State& state) {
-    ui::GraphWindowSet windows(QLocale::c());
+    ui::GraphWindowSet windows(".");
     windows.ShowPlot(ReferencePlot(kSampleCounts[0]));
     ui::GraphWindow* window = windows.Window(kReferenceRange);
     QApplication::processEvents();

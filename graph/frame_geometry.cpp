@@ -49,6 +49,7 @@ std::vector<FrameLine> FrameLines(int decadeCount) {
 
 std::vector<FrameLabel> FrameLabels(int decadeCount) {
     using enum TextAlignment;
+    using enum PlotValue;
     std::vector<FrameLabel> labels{
         {"Label2", "+90°", 11460, 690, 615, kLabelHeight, kRed, Centre},
         {"Label5", "+45°", 11460, 2160, 615, kLabelHeight, kRed, Centre},
@@ -56,19 +57,20 @@ std::vector<FrameLabel> FrameLabels(int decadeCount) {
         {"Label6", "-45°", 11520, 5160, 615, kLabelHeight, kRed, Centre},
         {"Label3", "-90°", 11550, 6690, 615, kLabelHeight, kRed, Centre},
         {"Label8", "Gmax=", 11100, 390, 600, kLabelHeight, kGreenText, Left},
-        {"Label1", "", 11700, 390, 555, kLabelHeight, kGreenText, Left},
+        {"Label1", "", 11700, 390, 555, kLabelHeight, kGreenText, Left, Gmax},
         {"Label9", "0.707 Gmax=", 10680, 2550, 990, kLabelHeight, kGreenText, Left},
-        {"Label17", "", 11670, 2550, 585, kLabelHeight, kGreenText, Left},
+        {"Label17", "", 11670, 2550, 585, kLabelHeight, kGreenText, Left, HalfPowerLevel},
         {"Label12", "[Hz]", 11580, 7920, 600, kLabelHeight, kBlack, Left},
         {DecadeLabelName(decadeCount, 0), "", 90, kFrequencyLabelTop, 600, kLabelHeight, kBlack,
-         Left},
+         Left, DecadeFrequency, 0},
         {DecadeLabelName(decadeCount, decadeCount), "", 10410, kFrequencyLabelTop, 1425,
-         kLabelHeight, kBlack, Centre},
+         kLabelHeight, kBlack, Centre, DecadeFrequency, decadeCount},
     };
     for (int j = 1; j < decadeCount; ++j) {
         labels.push_back({DecadeLabelName(decadeCount, j), "",
                           DecadeTickX(decadeCount, j) - kFrequencyLabelWidth / 2,
-                          kFrequencyLabelTop, kFrequencyLabelWidth, kLabelHeight, kBlack, Centre});
+                          kFrequencyLabelTop, kFrequencyLabelWidth, kLabelHeight, kBlack, Centre,
+                          DecadeFrequency, j});
     }
     return labels;
 }

@@ -25,14 +25,21 @@ struct FrameLine {
 
 enum class TextAlignment { Left, Centre };
 
-// A label of the plot area, in plot-area twips. The value labels (Label1, Label17 and the
-// decade labels) have no caption of their own: each plot writes it.
+// What a plot writes into a label of the frame: nothing (a fixed caption), the largest modulus
+// (Label1), its 0.707 level (Label17) or the frequency of a decade tick.
+enum class PlotValue { None, Gmax, HalfPowerLevel, DecadeFrequency };
+
+// A label of the plot area, in plot-area twips. The value labels have no caption of their own:
+// each plot writes it.
 struct FrameLabel {
     std::string_view name;
     std::string_view caption;
     int left = 0, top = 0, width = 0, height = 0;
     Rgb colour;
     TextAlignment alignment = TextAlignment::Left;
+    PlotValue value = PlotValue::None;
+    // The decade (0 ... decadeCount) whose frequency a DecadeFrequency label shows.
+    int decade = 0;
 };
 
 // Axes, reference lines and ticks, the decade ticks placed for the window's decade count.

@@ -5,7 +5,6 @@
 
 #include "core/messages.h"
 #include "core/number_format.h"
-#include "graph/decade_labels.h"
 #include "graph/plot_grid.h"
 
 namespace amp {
@@ -32,12 +31,10 @@ double PhaseScale(const std::vector<double>& phases, double maxPhase, int n) {
     return std::isfinite(scale) ? scale : 0.0;
 }
 
-std::vector<LabelCaption> DecadeCaptions(int decadeCount) {
-    std::vector<LabelCaption> captions;
-    for (int j = 0; j <= decadeCount; ++j) {
-        captions.push_back(
-            {DecadeLabelName(decadeCount, j), FormatFixed(std::pow(10.0, j), 0, ".")});
-    }
+std::vector<std::string> DecadeCaptions(int decadeCount) {
+    std::vector<std::string> captions;
+    for (int j = 0; j <= decadeCount; ++j)
+        captions.push_back(FormatFixed(std::pow(10.0, j), 0, "."));
     return captions;
 }
 

@@ -18,14 +18,6 @@ struct PlotPoint {
     bool operator==(const PlotPoint&) const = default;
 };
 
-// The caption of one label of the graph window.
-struct LabelCaption {
-    std::string_view label;
-    std::string caption;
-
-    bool operator==(const LabelCaption&) const = default;
-};
-
 // Everything a plot writes into the graph window of its range.
 struct Plot {
     int RangeIndex = 0;
@@ -41,8 +33,8 @@ struct Plot {
     double PhaseScale = 0.0;
     std::string label1Caption;
     std::string label17Caption;
-    // Label10 "1", the intermediate decades, Label11 the top of the range.
-    std::vector<LabelCaption> decadeCaptions;
+    // The caption under decade j = 0 ... RangeIndex of the frequency axis: "1", "10", ...
+    std::vector<std::string> decadeCaptions;
     // The frequency of sample N + 1.
     double lastFrequency = 0.0;
 };

@@ -1,19 +1,20 @@
 #include "ui/calculator.h"
 
-#include "ui/icon.h"
 #include "ui/qt_text.h"
 
 namespace amp::ui {
 
 Calculator::Calculator(MessageSink showMessage, const QLocale& locale)
-    : graphs_(locale, AmplifierIcon()), form1_(std::move(showMessage), locale) {
-    QObject::connect(&form1_, &MainWindow::graphRequested, &form1_, [this] { RequestGraph(); });
+    : decimalSeparator_(DecimalSeparator(locale)),
+      graphs_(decimalSeparator_),
+      form1_(std::move(showMessage), decimalSeparator_) {
+    QObject::connect(&form1_, &MainWindow::graphRequested, &form1_, [this] { OnGraphRequested(); });
     // Hidden graph windows never outlive Form1; shown ones stay until closed.
     QObject::connect(&form1_, &MainWindow::closing, &form1_,
                      [this] { graphs_.DiscardHiddenWindows(); });
 }
 
-void Calculator::RequestGraph() {
+void Calculator::OnGraphRequested() {
     if (auto message = graphs_.ShowGraph(form1_.FieldTextsNow(), form1_.SelectedRangeIndex())) {
         form1_.ShowMessage(ToQString(*message));
     }

@@ -20,9 +20,11 @@ class Calculator {
     GraphWindowSet& GraphWindows() { return graphs_; }
 
   private:
-    void RequestGraph();
+    void OnGraphRequested();
 
-    // Declared first so the graph windows outlive Form1: a shown one stays open after Form1 has
+    // The user's locale's, for every displayed caption of every window.
+    std::string decimalSeparator_;
+    // Declared before Form1 so the graph windows outlive it: a shown one stays open after Form1 has
     // closed, until the user closes it.
     GraphWindowSet graphs_;
     MainWindow form1_;

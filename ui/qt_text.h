@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -13,6 +14,11 @@ inline QString ToQString(std::string_view text) {
 
 inline std::string ToStdString(const QString& text) {
     return text.toStdString();
+}
+
+// The decimal separator of the locale, with which every displayed caption is written.
+inline std::string DecimalSeparator(const QLocale& locale) {
+    return ToStdString(locale.decimalPoint());
 }
 
 }  // namespace amp::ui

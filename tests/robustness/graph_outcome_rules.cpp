@@ -38,11 +38,9 @@ std::optional<std::string> DecadeCaptionsDefect(const Plot& plot) {
         return "not one caption per decade label";
     }
     std::string expected = "1";
-    for (const LabelCaption& decade : plot.decadeCaptions) {
-        if (decade.caption != expected) {
-            return std::string(decade.label) + " shows " + Quoted(decade.caption) + " for " +
-                   expected;
-        }
+    for (const std::string& caption : plot.decadeCaptions) {
+        if (caption != expected)
+            return "a decade label shows " + Quoted(caption) + " for " + expected;
         expected += '0';
     }
     return std::nullopt;

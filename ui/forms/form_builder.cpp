@@ -21,15 +21,24 @@ namespace {
 const QColor kResultBackground(255, 255, 255);
 const QColor kCreditsBackground(0, 192, 192);
 const QColor kAlarmBackground(255, 0, 0);
+const QColor kReadoutText(0, 0, 0);
+const QColor kPhaseRed(255, 0, 0);
+const QColor kModulusBlack(0, 0, 0);
 // Keeps a bordered caption off its border.
 constexpr int kBorderedIndent = 3;
+constexpr double kLargeButtonPointSize = 9.75;
+constexpr int kLegendLinePixels = 2;
 
 QFont FontOf(ControlLook look) {
     switch (look) {
         case ControlLook::WindowFont:
+        case ControlLook::Readout:
+        case ControlLook::PhaseReadout:
             return WindowDefaultFont();
         case ControlLook::Credits:
             return DesignFont(kArial, kControlPointSize, true);
+        case ControlLook::LargeButton:
+            return DesignFont(kMsSansSerif, kLargeButtonPointSize, true);
         default:
             return ControlFont();
     }
@@ -50,6 +59,8 @@ QWidget* CreateTextBox(const FormControl& entry, QWidget& form) {
 Qt::Alignment AlignmentOf(ControlLook look) {
     switch (look) {
         case ControlLook::ResultValue:
+        case ControlLook::Readout:
+        case ControlLook::PhaseReadout:
         case ControlLook::RightAligned:
             return Qt::AlignRight | Qt::AlignVCenter;
         case ControlLook::Credits:
@@ -67,6 +78,13 @@ void SetBorderAndBackground(QLabel& label, const QColor& background) {
     SetBackground(label, QPalette::Window, background);
 }
 
+// The style sheet keeps the border black whatever colour the text has.
+void SetReadoutStyle(QLabel& label, const QColor& textColour) {
+    label.setStyleSheet(
+        QStringLiteral("QLabel { background-color: white; border: 1px solid black; color: %1; }")
+            .arg(textColour.name()));
+}
+
 QWidget* CreateLabel(const FormControl& entry, QWidget& form, const QRect& geometry) {
     auto* label = new QLabel(ToQString(entry.caption), &form);
     label->setTextFormat(Qt::PlainText);
@@ -75,6 +93,8 @@ QWidget* CreateLabel(const FormControl& entry, QWidget& form, const QRect& geome
     label->setGeometry(geometry);
     if (entry.look == ControlLook::ResultValue) SetBorderAndBackground(*label, kResultBackground);
     if (entry.look == ControlLook::Credits) SetBorderAndBackground(*label, kCreditsBackground);
+    if (entry.look == ControlLook::Readout) SetReadoutStyle(*label, kReadoutText);
+    if (entry.look == ControlLook::PhaseReadout) SetReadoutStyle(*label, kPhaseRed);
 
     const int indent = std::max(label->indent(), 0);
     const QRect captionArea = label->contentsRect().adjusted(indent, 0, -indent, 0);
@@ -115,6 +135,26 @@ QWidget* CreateCommandButton(const FormControl& entry, QWidget& form, const QRec
     return button;
 }
 
+// A line two pixels wide over the designed one.
+QWidget* CreateLine(const FormControl& entry, QWidget& form) {
+    auto* line = new QWidget(&form);
+    line->setAutoFillBackground(true);
+    SetBackground(*line, QPalette::Window,
+                  entry.look == ControlLook::PhaseLegend ? kPhaseRed : kModulusBlack);
+    return line;
+}
+
+QRect GeometryOf(const FormControl& entry) {
+    if (entry.kind != ControlKind::Line) {
+        return TwipsRect(entry.left, entry.top, entry.width, entry.height);
+    }
+    // As a pen of that width with square caps draws it: half the width beyond each end.
+    const QRect line = TwipsRect(entry.left, entry.top, entry.width, 0);
+    constexpr int kHalf = kLegendLinePixels / 2;
+    return {line.left() - kHalf, line.top() - kHalf, line.width() + kLegendLinePixels,
+            kLegendLinePixels};
+}
+
 QWidget* CreateControl(const FormControl& entry, QWidget& form, const QRect& geometry) {
     switch (entry.kind) {
         case ControlKind::TextBox:
@@ -127,6 +167,8 @@ QWidget* CreateControl(const FormControl& entry, QWidget& form, const QRect& geo
             return CreateCommandButton(entry, form, geometry);
         case ControlKind::Schematic:
             return new SchematicView(&form);
+        case ControlKind::Line:
+            return CreateLine(entry, form);
     }
     return nullptr;
 }
@@ -140,11 +182,13 @@ void ChainTabOrder(std::vector<std::pair<int, QWidget*>> focusable) {
 
 }  // namespace
 
-void BuildForm(QWidget& form, std::span<const FormControl> controls) {
+BuiltControls BuildForm(QWidget& form, std::span<const FormControl> controls) {
+    std::vector<QWidget*> built;
     std::vector<std::pair<int, QWidget*>> focusable;
     for (const FormControl& entry : controls) {
-        const QRect geometry = TwipsRect(entry.left, entry.top, entry.width, entry.height);
+        const QRect geometry = GeometryOf(entry);
         QWidget* control = CreateControl(entry, form, geometry);
+        built.push_back(control);
         control->setObjectName(ToQString(entry.name));
         control->setGeometry(geometry);
         if (entry.tab > 0) {
@@ -154,6 +198,7 @@ void BuildForm(QWidget& form, std::span<const FormControl> controls) {
         }
     }
     ChainTabOrder(std::move(focusable));
+    return BuiltControls(std::move(built));
 }
 
 }  // namespace amp::ui

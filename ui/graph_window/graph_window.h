@@ -1,15 +1,16 @@
 #pragma once
 
-#include <QLabel>
-#include <QLocale>
 #include <QPointF>
-#include <QRadioButton>
 #include <QWidget>
 #include <string>
+#include <vector>
 
 #include "graph/plot.h"
 #include "graph/pointer_readout.h"
 #include "ui/graph_window/graph_window_layout.h"
+
+class QLabel;
+class QRadioButton;
 
 namespace amp::ui {
 
@@ -22,7 +23,9 @@ class GraphWindow : public QWidget {
     Q_OBJECT
 
   public:
-    GraphWindow(const GraphWindowLayout& layout, const QLocale& locale, QWidget* parent = nullptr);
+    // Captions are written with the given decimal separator, the one of the user's locale.
+    GraphWindow(const GraphWindowLayout& layout, std::string decimalSeparator,
+                QWidget* parent = nullptr);
 
     int DecadeCount() const { return decadeCount_; }
 
@@ -33,28 +36,27 @@ class GraphWindow : public QWidget {
     // selected option button, its rows shown and the other mode's rows hidden.
     void ShowPointerReadout(QPointF twips);
 
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
   private:
-    void CloseByChiudi();
-    QLabel* AddLabel(const char* name, const QString& caption, QRect twipsGeometry,
-                     const QFont& font);
-    QLabel* AddReadoutLabel(const char* name, QRect twipsGeometry, const QColor& textColour);
-    void BuildSidePanel();
+    void OnChiudiPressed();
     void ShowRowsOf(ReadoutMode mode);
+
+    // The rows of one read-out mode: the two values and the captions beside them.
+    struct ReadoutRows {
+        QLabel* frequency = nullptr;
+        QLabel* value = nullptr;
+        std::vector<QLabel*> captions;
+
+        void SetVisible(bool shown) const;
+    };
 
     int decadeCount_;
     std::string decimalSeparator_;
+    // Label1 as the last plot wrote it: the read-out takes Gmax from it.
+    std::string gmaxCaption_;
     PlotArea* plotArea_;
-    QLabel* label1_;
     QRadioButton* modulusOption_ = nullptr;
-    QLabel* modulusFrequency_ = nullptr;
-    QLabel* modulusValue_ = nullptr;
-    QLabel* phaseFrequency_ = nullptr;
-    QLabel* phaseValue_ = nullptr;
-    std::vector<QWidget*> modulusRows_;
-    std::vector<QWidget*> phaseRows_;
+    ReadoutRows modulusRows_;
+    ReadoutRows phaseRows_;
 };
 
 }  // namespace amp::ui

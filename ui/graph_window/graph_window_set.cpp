@@ -4,10 +4,8 @@
 
 namespace amp::ui {
 
-GraphWindowSet::GraphWindowSet(QLocale locale, QIcon icon)
-    : locale_(std::move(locale)),
-      icon_(std::move(icon)),
-      decimalSeparator_(locale_.decimalPoint().toStdString()) {}
+GraphWindowSet::GraphWindowSet(std::string decimalSeparator)
+    : decimalSeparator_(std::move(decimalSeparator)) {}
 
 GraphWindowSet::~GraphWindowSet() {
     for (const QPointer<GraphWindow>& window : windows_) delete window.data();
@@ -27,8 +25,7 @@ std::optional<std::string> GraphWindowSet::ShowGraph(const FieldTexts& texts,
 void GraphWindowSet::ShowPlot(Plot plot) {
     QPointer<GraphWindow>& window = windows_.at(static_cast<std::size_t>(plot.RangeIndex - 1));
     if (!window) {
-        window = new GraphWindow(GraphWindowLayoutOf(plot.RangeIndex), locale_);
-        if (!icon_.isNull()) window->setWindowIcon(icon_);
+        window = new GraphWindow(GraphWindowLayoutOf(plot.RangeIndex), decimalSeparator_);
     }
     window->ShowPlot(std::move(plot));
     if (window->isVisible()) {

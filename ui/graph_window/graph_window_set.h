@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QIcon>
-#include <QLocale>
 #include <QPointer>
 #include <array>
 #include <optional>
@@ -18,7 +16,8 @@ namespace amp::ui {
 // are top-level: a shown one outlives the main window until the user closes it.
 class GraphWindowSet {
   public:
-    explicit GraphWindowSet(QLocale locale, QIcon icon = {});
+    // Captions are written with the given decimal separator, the one of the user's locale.
+    explicit GraphWindowSet(std::string decimalSeparator);
     ~GraphWindowSet();
     GraphWindowSet(const GraphWindowSet&) = delete;
     GraphWindowSet& operator=(const GraphWindowSet&) = delete;
@@ -38,8 +37,6 @@ class GraphWindowSet {
     void DiscardHiddenWindows();
 
   private:
-    QLocale locale_;
-    QIcon icon_;
     std::string decimalSeparator_;
     std::array<QPointer<GraphWindow>, kRangeCount> windows_;
 };

@@ -4,6 +4,8 @@
 #include <QPainter>
 
 #include "graph/plot_grid.h"
+#include "ui/fonts.h"
+#include "ui/forms/caption_fit.h"
 #include "ui/graph_window/graph_window_style.h"
 #include "ui/graph_window/plot_image.h"
 #include "ui/qt_text.h"
@@ -30,30 +32,47 @@ PlotArea::PlotArea(int decadeCount, QWidget* parent)
     setMouseTracking(true);
     // The whole area is painted each time, the curves from one image.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    for (const FrameLabel& label : FrameLabels(decadeCount)) AddFrameLabel(label);
+    decadeFrequencies_.resize(static_cast<std::size_t>(decadeCount) + 1);
+    for (const FrameLabel& frameLabel : FrameLabels(decadeCount)) {
+        QLabel* label = AddFrameLabel(frameLabel);
+        switch (frameLabel.value) {
+            case PlotValue::None:
+                break;
+            case PlotValue::Gmax:
+                gmax_ = label;
+                break;
+            case PlotValue::HalfPowerLevel:
+                halfPowerLevel_ = label;
+                break;
+            case PlotValue::DecadeFrequency:
+                decadeFrequencies_.at(static_cast<std::size_t>(frameLabel.decade)) = label;
+                break;
+        }
+    }
 }
 
-void PlotArea::AddFrameLabel(const FrameLabel& frameLabel) {
+QLabel* PlotArea::AddFrameLabel(const FrameLabel& frameLabel) {
     auto* label = new QLabel(ToQString(frameLabel.caption), this);
     label->setObjectName(ToQString(frameLabel.name));
     label->setGeometry(
         TwipsRect(frameLabel.left, frameLabel.top, frameLabel.width, frameLabel.height));
     label->setAlignment(ToQtAlignment(frameLabel.alignment));
+    label->setFont(FontFittingArea(WindowDefaultFont(), label->text(), label->contentsRect(),
+                                   int(label->alignment())));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, ToQColor(frameLabel.colour));
     label->setPalette(palette);
     // The pointer read-out follows the pointer over the labels too.
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
 }
 
 void PlotArea::ShowPlot(Plot plot) {
-    auto setCaption = [this](std::string_view name, const std::string& caption) {
-        auto* label = findChild<QLabel*>(ToQString(name), Qt::FindDirectChildrenOnly);
-        label->setText(QString::fromStdString(caption));
-    };
-    setCaption("Label1", plot.label1Caption);
-    setCaption("Label17", plot.label17Caption);
-    for (const LabelCaption& decade : plot.decadeCaptions) setCaption(decade.label, decade.caption);
+    gmax_->setText(ToQString(plot.label1Caption));
+    halfPowerLevel_->setText(ToQString(plot.label17Caption));
+    for (std::size_t j = 0; j < decadeFrequencies_.size(); ++j) {
+        decadeFrequencies_[j]->setText(ToQString(plot.decadeCaptions.at(j)));
+    }
     plot_ = std::move(plot);
     PaintCurves();
     update();

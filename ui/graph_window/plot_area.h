@@ -31,11 +31,15 @@ class PlotArea : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
-    void AddFrameLabel(const FrameLabel& label);
+    QLabel* AddFrameLabel(const FrameLabel& label);
     // Paints the curves of the current plot at the screen's device pixel ratio.
     void PaintCurves();
 
     std::vector<FrameLine> frameLines_;
+    // The labels each plot writes: Label1, Label17 and the caption under each decade.
+    QLabel* gmax_ = nullptr;
+    QLabel* halfPowerLevel_ = nullptr;
+    std::vector<QLabel*> decadeFrequencies_;
     std::optional<Plot> plot_;
     QImage curves_;
 };

@@ -131,4 +131,19 @@ std::span<const FormControl> Form1Controls() {
     return kControls;
 }
 
+constinit const Form1Rows kForm1Rows{
+    NumberedRows<TextBox, kFieldCount>(kControls, "Text", 1),
+    NumberedRows<OptionButton, kRangeCount>(kControls, "Option", 2),
+    RowNamed<Label>(kControls, "Label40"),
+    RowNamed<Label>(kControls, "Label44"),
+    RowNamed<Label>(kControls, "Label47"),
+    RowNamed<Label>(kControls, "Label48"),
+    RowNamed<CommandButton>(kControls, "Command1"),
+    RowNamed<CommandButton>(kControls, "Command2"),
+    RowNamed<CommandButton>(kControls, "Command3"),
+    RowNamed<CommandButton>(kControls, "Command4"),
+    RowNamed<CommandButton>(kControls, "Command5"),
+    RowNamed<CommandButton>(kControls, "Command6"),
+};
+
 }  // namespace amp::ui

@@ -16,16 +16,12 @@
 #include "graph/plot_grid.h"
 #include "ui/fonts.h"
 #include "ui/forms/form_builder.h"
-#include "ui/icon.h"
 #include "ui/main_window/form1_layout.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
 
 namespace amp::ui {
 namespace {
-
-// Option2 selects range 1, Option7 range 6.
-constexpr int kFirstRangeOption = 2;
 
 // What a screen reader says for a box: its symbol and unit, as the labels beside it show.
 QString AccessibleName(Field field) {
@@ -38,44 +34,42 @@ QString AccessibleName(Field field) {
 
 }  // namespace
 
-MainWindow::MainWindow(MessageSink showMessage, const QLocale& locale, QWidget* parent)
+MainWindow::MainWindow(MessageSink showMessage, std::string decimalSeparator, QWidget* parent)
     : QWidget(parent),
       showMessage_(std::move(showMessage)),
-      decimalSeparator_(ToStdString(locale.decimalPoint())) {
+      decimalSeparator_(std::move(decimalSeparator)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ToQString(kApplicationTitle));
-    setWindowIcon(AmplifierIcon());
     setFont(WindowDefaultFont());
     const QRect client = TwipsRect(kForm1Left, kForm1Top, kForm1ClientWidth, kForm1ClientHeight);
     setFixedSize(client.size());
     move(client.topLeft());
 
-    BuildForm(*this, Form1Controls());
-
+    const BuiltControls controls = BuildForm(*this, Form1Controls());
     for (int number = 1; number <= kFieldCount; ++number) {
-        auto& box = Child<QLineEdit>(QStringLiteral("Text%1").arg(number));
+        QLineEdit& box = controls[kForm1Rows.boxes[number - 1]];
         box.setAccessibleName(AccessibleName(FieldOfTextBox(number)));
         boxes_[number - 1] = &box;
     }
     rangeOptions_ = new QButtonGroup(this);
     for (int range = 1; range <= kRangeCount; ++range) {
-        const QString name = QStringLiteral("Option%1").arg(range - 1 + kFirstRangeOption);
-        rangeOptions_->addButton(&Child<QRadioButton>(name), range);
+        rangeOptions_->addButton(&controls[kForm1Rows.rangeOptions[range - 1]], range);
     }
-    modulus_ = &Child<QLabel>(QStringLiteral("Label40"));
-    phase_ = &Child<QLabel>(QStringLiteral("Label44"));
-    lowerCutoff_ = &Child<QLabel>(QStringLiteral("Label47"));
-    upperCutoff_ = &Child<QLabel>(QStringLiteral("Label48"));
+    modulus_ = &controls[kForm1Rows.modulus];
+    phase_ = &controls[kForm1Rows.phase];
+    lowerCutoff_ = &controls[kForm1Rows.lowerCutoff];
+    upperCutoff_ = &controls[kForm1Rows.upperCutoff];
 
-    const auto button = [this](const char* name) {
-        return &Child<QPushButton>(QString::fromLatin1(name));
+    const auto clicked = [this, &controls](ControlRow<ControlKind::CommandButton> button,
+                                           auto handler) {
+        connect(&controls[button], &QPushButton::clicked, this, handler);
     };
-    connect(button("Command1"), &QPushButton::clicked, this, &MainWindow::SizeComponents);
-    connect(button("Command2"), &QPushButton::clicked, this, &MainWindow::ClearAllFields);
-    connect(button("Command3"), &QPushButton::clicked, this, &QWidget::close);
-    connect(button("Command4"), &QPushButton::clicked, this, &MainWindow::graphRequested);
-    connect(button("Command5"), &QPushButton::clicked, this, &MainWindow::EvaluateResponse);
-    connect(button("Command6"), &QPushButton::clicked, this, &MainWindow::FillExampleData);
+    clicked(kForm1Rows.sizing, &MainWindow::OnSizingPressed);
+    clicked(kForm1Rows.clearAll, &MainWindow::OnClearAllPressed);
+    clicked(kForm1Rows.exit, &QWidget::close);
+    clicked(kForm1Rows.graph, &MainWindow::graphRequested);
+    clicked(kForm1Rows.evaluation, &MainWindow::OnEvaluationPressed);
+    clicked(kForm1Rows.exampleData, &MainWindow::OnExampleDataPressed);
 
     Box(Field::fi).setFocus();
 }
@@ -104,7 +98,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void MainWindow::SizeComponents() {
+void MainWindow::OnSizingPressed() {
     const auto outcome = amp::SizeComponents(FieldTextsNow());
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
         ShowMessage(ToQString(failure->message));
@@ -113,7 +107,7 @@ void MainWindow::SizeComponents() {
     WriteFields(std::get<std::vector<FieldWrite>>(outcome));
 }
 
-void MainWindow::EvaluateResponse() {
+void MainWindow::OnEvaluationPressed() {
     const auto outcome = amp::EvaluateResponse(FieldTextsNow(), decimalSeparator_);
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
         ShowMessage(ToQString(failure->message));
@@ -124,12 +118,12 @@ void MainWindow::EvaluateResponse() {
                       ToQString(captions.lowerCutoff), ToQString(captions.upperCutoff));
 }
 
-void MainWindow::FillExampleData() {
+void MainWindow::OnExampleDataPressed() {
     WriteFields(ExampleData());
     rangeOptions_->button(kExampleRangeIndex)->setChecked(true);
 }
 
-void MainWindow::ClearAllFields() {
+void MainWindow::OnClearAllPressed() {
     WriteFields(amp::ClearAllFields());
     SetResultCaptions({}, {}, {}, {});
 }
@@ -148,13 +142,6 @@ void MainWindow::SetResultCaptions(const QString& modulus, const QString& phase,
 
 QLineEdit& MainWindow::Box(Field field) const {
     return *boxes_[TextBoxNumber(field) - 1];
-}
-
-template <class Control>
-Control& MainWindow::Child(const QString& name) const {
-    auto* control = findChild<Control*>(name, Qt::FindDirectChildrenOnly);
-    Q_ASSERT_X(control, "MainWindow", "a control of the layout is missing");
-    return *control;
 }
 
 }  // namespace amp::ui

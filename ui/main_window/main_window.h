@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLocale>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -22,17 +21,14 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit MainWindow(MessageSink showMessage = ShowModalMessage,
-                        const QLocale& locale = QLocale(), QWidget* parent = nullptr);
+    // Captions are written with the given decimal separator, the one of the user's locale.
+    MainWindow(MessageSink showMessage, std::string decimalSeparator, QWidget* parent = nullptr);
 
     // The texts of Text1 ... Text21 as they are now.
     FieldTexts FieldTextsNow() const;
 
     // The range of the selected option: 1 for Option2 ... 6 for Option7; nothing when none is.
     std::optional<int> SelectedRangeIndex() const;
-
-    // The decimal separator of the user's locale, used in every displayed caption.
-    const std::string& DecimalSeparator() const { return decimalSeparator_; }
 
     // Shows the one message of a failed action, through the window's message sink.
     void ShowMessage(const QString& text);
@@ -47,17 +43,17 @@ class MainWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void SizeComponents();
-    void EvaluateResponse();
-    void FillExampleData();
-    void ClearAllFields();
+    // The presses of "Dimensiona componenti", "Calcola Modulo e Fase, fi e fs effettive",
+    // "Inserisci dati come esempio" and "Azzera".
+    void OnSizingPressed();
+    void OnEvaluationPressed();
+    void OnExampleDataPressed();
+    void OnClearAllPressed();
 
     void WriteFields(const std::vector<FieldWrite>& writes);
     void SetResultCaptions(const QString& modulus, const QString& phase, const QString& lowerCutoff,
                            const QString& upperCutoff);
     QLineEdit& Box(Field field) const;
-    template <class Control>
-    Control& Child(const QString& name) const;
 
     MessageSink showMessage_;
     std::string decimalSeparator_;

@@ -90,7 +90,7 @@ class GraphWindowTest : public QObject {
 };
 
 void GraphWindowTest::EachRangeHasItsWindowWithAnEmptyPanel() {
-    GraphWindowSet set(QLocale::c());
+    GraphWindowSet set(".");
     const QStringList captions{"modulo e fase 1 Hz 10 Hz",   "modulo e fase 1 Hz 100 Hz",
                                "modulo e fase 1 Hz 1 kHz",   "modulo e fase 1 Hz 10 kHz",
                                "modulo e fase 1 Hz 100 kHz", "modulo e fase 1 Hz 1MHz"};
@@ -118,7 +118,7 @@ void GraphWindowTest::EachRangeHasItsWindowWithAnEmptyPanel() {
 }
 
 void GraphWindowTest::PointerReadsOutOnTheWindowsOwnAxis() {
-    GraphWindowSet set(QLocale::c());
+    GraphWindowSet set(".");
     GraphWindow* six = Plotted(set, 6);
     QVERIFY(QTest::qWaitForWindowExposed(six));
     MovePointer(six, 5610, 480);
@@ -142,7 +142,7 @@ void GraphWindowTest::PointerReadsOutOnTheWindowsOwnAxis() {
 }
 
 void GraphWindowTest::PhaseOptionTakesEffectAtTheNextPointerMove() {
-    GraphWindowSet set(QLocale::c());
+    GraphWindowSet set(".");
     GraphWindow* window = Plotted(set, 6);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     MovePointer(window, 5610, 480);
@@ -165,7 +165,7 @@ void GraphWindowTest::PhaseOptionTakesEffectAtTheNextPointerMove() {
 }
 
 void GraphWindowTest::ItalianLocaleUsesCommas() {
-    GraphWindowSet set(QLocale(QLocale::Italian, QLocale::Italy));
+    GraphWindowSet set(",");
     GraphWindow* window = Plotted(set, 1);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(TextOf(window, "Label1"), QStringLiteral("0,25"));
@@ -181,7 +181,7 @@ void GraphWindowTest::ItalianLocaleUsesCommas() {
 void GraphWindowTest::ChiudiKeepsTheWindowAndTitleBarCloseDiscardsIt() {
     QWidget form1;  // "Chiudi" only keeps a window while another one is shown
     form1.show();
-    GraphWindowSet set(QLocale::c());
+    GraphWindowSet set(".");
     QPointer<GraphWindow> window = Plotted(set, 3);
     Option(window, "Option2")->setChecked(true);
     window->ShowPointerReadout(QPointF(5610, 780));
@@ -204,7 +204,7 @@ void GraphWindowTest::ChiudiKeepsTheWindowAndTitleBarCloseDiscardsIt() {
 }
 
 void GraphWindowTest::DiscardHiddenWindowsKeepsTheShownOne() {
-    GraphWindowSet set(QLocale::c());
+    GraphWindowSet set(".");
     QPointer<GraphWindow> hidden = Plotted(set, 1);
     QPointer<GraphWindow> shown = Plotted(set, 2);
     hidden->findChild<QPushButton*>("Command1")->click();
@@ -216,7 +216,7 @@ void GraphWindowTest::DiscardHiddenWindowsKeepsTheShownOne() {
 void GraphWindowTest::ReplotReplacesTheCurvesAndLeavesOtherRangesAlone() {
     FieldTexts other = test_support::ReferenceTexts();
     other[Field::C6] = "0.01";  // a very different low-frequency end
-    GraphWindowSet set(QLocale::c());
+    GraphWindowSet set(".");
     GraphWindow* five = Plotted(set, 5);
     const QImage fiveBefore = PlotImageOf(five);
     const QString fiveLevel = TextOf(five, "Label1");
@@ -227,13 +227,13 @@ void GraphWindowTest::ReplotReplacesTheCurvesAndLeavesOtherRangesAlone() {
     QCOMPARE(TextOf(five, "Label1"), fiveLevel);
 
     // The second plot of range 2 shows only its own curves, as a fresh window would.
-    GraphWindowSet fresh(QLocale::c());
+    GraphWindowSet fresh(".");
     QCOMPARE(PlotImageOf(two), PlotImageOf(Plotted(fresh, 2, other)));
     QVERIFY(PlotImageOf(two) != PlotImageOf(Plotted(fresh, 3)));
 }
 
 void GraphWindowTest::RefusedRequestsTouchNoWindow() {
-    GraphWindowSet set(QLocale::c());
+    GraphWindowSet set(".");
     FieldTexts texts = test_support::ReferenceTexts();
     QCOMPARE(set.ShowGraph(texts, std::nullopt), std::string(message::kNoRangeSelected));
     for (int range = 1; range <= 6; ++range) QVERIFY(!set.Window(range));
@@ -263,7 +263,7 @@ void GraphWindowTest::CurvesArePaintedAtTheDevicePixelRatio() {
 }
 
 void GraphWindowTest::PointerMovesNeverRepaintTheCurves() {
-    GraphWindowSet set(QLocale::c());
+    GraphWindowSet set(".");
     GraphWindow* window = Plotted(set, 6);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QCoreApplication::processEvents();

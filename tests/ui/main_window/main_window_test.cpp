@@ -157,7 +157,6 @@ class MainWindowTest : public QObject {
         QFETCH(QString, separator);
         QFETCH(QStringList, captions);
         Form1Driver form(locale);
-        QCOMPARE(QString::fromStdString(form.window().DecimalSeparator()), separator);
 
         form.TypeReferenceSet();
         form.Click("Command5");

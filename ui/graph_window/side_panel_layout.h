@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+#include <span>
+
+#include "ui/forms/form_control.h"
+
+namespace amp::ui {
+
+// Every control of a graph window's side panel, the same in all six windows, as designed.
+std::span<const FormControl> SidePanelControls();
+
+// The rows of the controls that the window reads, writes and connects.
+struct SidePanelRows {
+    // Option1 "Valori del  Modulo" and Option2 "Valori della Fase".
+    ControlRow<ControlKind::OptionButton> modulusOption, phaseOption;
+    // The read-out values: Label18, Label19 of the modulus mode, Label20, Label21 of the phase.
+    ControlRow<ControlKind::Label> modulusFrequency, modulusValue, phaseFrequency, phaseValue;
+    // The captions beside them, shown with their mode: Label22 ... Label24, Label25 ... Label28.
+    std::array<ControlRow<ControlKind::Label>, 3> modulusCaptions;
+    std::array<ControlRow<ControlKind::Label>, 4> phaseCaptions;
+    // Command1 "Chiudi".
+    ControlRow<ControlKind::CommandButton> close;
+};
+extern const SidePanelRows kSidePanelRows;
+
+}  // namespace amp::ui
