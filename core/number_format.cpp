@@ -72,4 +72,11 @@ std::optional<double> ParseCaption(std::string_view caption, std::string_view de
     return value;
 }
 
+std::optional<std::string> ExponentForm(std::string_view caption,
+                                        std::string_view decimalSeparator) {
+    const std::optional<double> value = ParseCaption(caption, decimalSeparator);
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    return WithSeparator(FormatScientific(*value), decimalSeparator);
+}
+
 }  // namespace amp

@@ -17,6 +17,12 @@ std::string FormatFixed(double value, int decimals, std::string_view decimalSepa
 // (0.126 -> "0.13", 2.5 -> "2.5", 5 -> "5"); never scientific notation.
 std::string FormatTrimmed(double value, std::string_view decimalSeparator);
 
+// The value of a caption written with the given separator, in the form "0.00E+00" (three
+// significant digits) with that separator, for a caption too long to show whole; nothing when the
+// caption is no plain decimal number.
+std::optional<std::string> ExponentForm(std::string_view caption,
+                                        std::string_view decimalSeparator);
+
 // The number in a caption written with the given separator, such as "0,91"; nothing when the
 // caption is no plain decimal number.
 std::optional<double> ParseCaption(std::string_view caption, std::string_view decimalSeparator);

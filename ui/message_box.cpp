@@ -1,19 +1,67 @@
 #include "ui/message_box.h"
 
-#include <QMessageBox>
+#include <QAccessible>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/messages.h"
 #include "ui/qt_text.h"
 
 namespace amp::ui {
+namespace {
+
+// Beside its title a window manager's title bar carries an icon and up to three buttons.
+constexpr int kTitleBarAllowance = 200;
+// Longer messages wrap onto further lines.
+constexpr int kLongestLine = 480;
+
+// A modal box with the text and one plain OK button, announced to screen readers as an alert.
+class MessageDialog : public QDialog {
+  public:
+    MessageDialog(QWidget* parent, const QString& text) : QDialog(parent) {
+        setWindowTitle(ToQString(kApplicationTitle));
+        setModal(true);
+        auto* message = new QLabel(text, this);
+        message->setTextFormat(Qt::PlainText);
+        message->setWordWrap(true);
+        message->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        auto* buttons = new QDialogButtonBox(this);
+        // A button of the box's own kinds would carry the icon theme's tick.
+        QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+        ok->setDefault(true);
+        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(message);
+        layout->addWidget(buttons);
+
+        QFont titleFont = font();
+        titleFont.setBold(true);
+        const int titleWidth =
+            QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + kTitleBarAllowance;
+        const QMargins margins = layout->contentsMargins();
+        const int textWidth = std::min(QFontMetrics(font()).horizontalAdvance(text), kLongestLine) +
+                              margins.left() + margins.right();
+        const int width = std::max(titleWidth, textWidth);
+        setFixedSize(width, layout->totalHeightForWidth(width));
+    }
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        QDialog::showEvent(event);
+        QAccessibleEvent alert(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+};
+
+}  // namespace
 
 void ShowModalMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(parent);
-    box.setWindowTitle(ToQString(kApplicationTitle));
-    box.setIcon(QMessageBox::NoIcon);
-    box.setText(text);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    MessageDialog(parent, text).exec();
 }
 
 }  // namespace amp::ui

@@ -11,7 +11,8 @@ namespace amp::ui {
 // pass a sink that records the text.
 using MessageSink = std::function<void(QWidget* parent, const QString& text)>;
 
-// A modal box captioned "Amplificatore audio" with the text, one OK button and no icon.
+// A modal box captioned "Amplificatore audio" with the text and one plain OK button, wide
+// enough for its title to show in full.
 void ShowModalMessage(QWidget* parent, const QString& text);
 
 }  // namespace amp::ui

@@ -51,5 +51,14 @@ TEST(ParseCaption, ReadsACaptionInItsSeparator) {
     EXPECT_EQ(ParseCaption("abc", "."), std::nullopt);
 }
 
+TEST(ExponentForm, ShowsThreeSignificantDigitsInTheCaptionsSeparator) {
+    EXPECT_EQ(ExponentForm("696157569314572897812266090496.00", "."), "6.96E+29");
+    EXPECT_EQ(ExponentForm("696157569314572897812266090496,00", ","), "6,96E+29");
+    EXPECT_EQ(ExponentForm("-2427984.45", "."), "-2.43E+06");
+    EXPECT_EQ(ExponentForm("0,00", ","), "0,00E+00");
+    EXPECT_EQ(ExponentForm("inf", "."), std::nullopt);
+    EXPECT_EQ(ExponentForm("", "."), std::nullopt);
+}
+
 }  // namespace
 }  // namespace amp

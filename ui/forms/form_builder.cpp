@@ -5,12 +5,14 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <algorithm>
+#include <limits>
 #include <utility>
 #include <vector>
 
 #include "ui/fonts.h"
 #include "ui/forms/caption_fit.h"
 #include "ui/forms/command_button.h"
+#include "ui/forms/value_label.h"
 #include "ui/qt_text.h"
 #include "ui/schematic/schematic_view.h"
 #include "ui/twips.h"
@@ -53,6 +55,9 @@ void SetBackground(QWidget& widget, QPalette::ColorRole role, const QColor& colo
 QWidget* CreateTextBox(const FormControl& entry, QWidget& form) {
     auto* box = new QLineEdit(ToQString(entry.caption), &form);
     box->setFont(ControlFont());
+    // A line edit keeps 32767 characters of a paste by default: a longer one would be checked
+    // and read as another number without a sign of it.
+    box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
 
@@ -85,21 +90,31 @@ void SetReadoutStyle(QLabel& label, const QColor& textColour) {
             .arg(textColour.name()));
 }
 
+void StyleLabel(QLabel& label, ControlLook look, const QRect& geometry) {
+    label.setTextFormat(Qt::PlainText);
+    label.setAlignment(AlignmentOf(look));
+    label.setGeometry(geometry);
+    if (look == ControlLook::ResultValue) SetBorderAndBackground(label, kResultBackground);
+    if (look == ControlLook::Credits) SetBorderAndBackground(label, kCreditsBackground);
+    if (look == ControlLook::Readout) SetReadoutStyle(label, kReadoutText);
+    if (look == ControlLook::PhaseReadout) SetReadoutStyle(label, kPhaseRed);
+}
+
 QWidget* CreateLabel(const FormControl& entry, QWidget& form, const QRect& geometry) {
     auto* label = new QLabel(ToQString(entry.caption), &form);
-    label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setAlignment(AlignmentOf(entry.look));
-    label->setGeometry(geometry);
-    if (entry.look == ControlLook::ResultValue) SetBorderAndBackground(*label, kResultBackground);
-    if (entry.look == ControlLook::Credits) SetBorderAndBackground(*label, kCreditsBackground);
-    if (entry.look == ControlLook::Readout) SetReadoutStyle(*label, kReadoutText);
-    if (entry.look == ControlLook::PhaseReadout) SetReadoutStyle(*label, kPhaseRed);
-
+    StyleLabel(*label, entry.look, geometry);
     const int indent = std::max(label->indent(), 0);
     const QRect captionArea = label->contentsRect().adjusted(indent, 0, -indent, 0);
     label->setFont(FontFittingArea(FontOf(entry.look), label->text(), captionArea,
                                    int(label->alignment()) | Qt::TextWordWrap));
+    return label;
+}
+
+QWidget* CreateValueLabel(const FormControl& entry, QWidget& form, const QRect& geometry) {
+    auto* label = new ValueLabel(&form);
+    StyleLabel(*label, entry.look, geometry);
+    label->SetDesignFont(FontOf(entry.look));
     return label;
 }
 
@@ -161,6 +176,8 @@ QWidget* CreateControl(const FormControl& entry, QWidget& form, const QRect& geo
             return CreateTextBox(entry, form);
         case ControlKind::Label:
             return CreateLabel(entry, form, geometry);
+        case ControlKind::Value:
+            return CreateValueLabel(entry, form, geometry);
         case ControlKind::OptionButton:
             return CreateOptionButton(entry, form, geometry);
         case ControlKind::CommandButton:

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/forms/form_control.h"
+#include "ui/forms/value_label.h"
 
 namespace amp::ui {
 
@@ -21,6 +22,10 @@ struct WidgetOf<ControlKind::TextBox> {
 template <>
 struct WidgetOf<ControlKind::Label> {
     using type = QLabel;
+};
+template <>
+struct WidgetOf<ControlKind::Value> {
+    using type = ValueLabel;
 };
 template <>
 struct WidgetOf<ControlKind::OptionButton> {

@@ -6,7 +6,8 @@
 
 namespace amp::ui {
 
-enum class ControlKind { TextBox, Label, OptionButton, CommandButton, Schematic, Line };
+// A Value is a label whose caption a calculation writes.
+enum class ControlKind { TextBox, Label, Value, OptionButton, CommandButton, Schematic, Line };
 
 // The looks the windows give their controls beyond the plain control font.
 enum class ControlLook {

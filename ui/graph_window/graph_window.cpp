@@ -50,7 +50,7 @@ GraphWindow::GraphWindow(const GraphWindowLayout& layout, std::string decimalSep
 
 void GraphWindow::ShowPlot(Plot plot) {
     gmaxCaption_ = plot.label1Caption;
-    plotArea_->ShowPlot(std::move(plot));
+    plotArea_->ShowPlot(std::move(plot), decimalSeparator_);
 }
 
 void GraphWindow::ReadoutRows::SetVisible(bool shown) const {
@@ -71,8 +71,8 @@ void GraphWindow::ShowPointerReadout(QPointF twips) {
     const ReadoutTexts texts =
         PointerReadout(mode, decadeCount_, gmaxCaption_, twips.x(), twips.y(), decimalSeparator_);
     const ReadoutRows& rows = mode == ReadoutMode::Modulus ? modulusRows_ : phaseRows_;
-    rows.frequency->setText(ToQString(texts.frequency));
-    rows.value->setText(ToQString(texts.value));
+    rows.frequency->SetValue(ToQString(texts.frequency), decimalSeparator_);
+    rows.value->SetValue(ToQString(texts.value), decimalSeparator_);
 }
 
 void GraphWindow::OnChiudiPressed() {

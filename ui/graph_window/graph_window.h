@@ -15,6 +15,7 @@ class QRadioButton;
 namespace amp::ui {
 
 class PlotArea;
+class ValueLabel;
 
 // One of the six graph windows Form2 ... Form7: the plot area of its range and the side panel
 // that reads out the frequency and the modulus or the phase under the pointer. "Chiudi" hides
@@ -42,8 +43,8 @@ class GraphWindow : public QWidget {
 
     // The rows of one read-out mode: the two values and the captions beside them.
     struct ReadoutRows {
-        QLabel* frequency = nullptr;
-        QLabel* value = nullptr;
+        ValueLabel* frequency = nullptr;
+        ValueLabel* value = nullptr;
         std::vector<QLabel*> captions;
 
         void SetVisible(bool shown) const;

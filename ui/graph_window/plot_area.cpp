@@ -6,6 +6,7 @@
 #include "graph/plot_grid.h"
 #include "ui/fonts.h"
 #include "ui/forms/caption_fit.h"
+#include "ui/forms/value_label.h"
 #include "ui/graph_window/graph_window_style.h"
 #include "ui/graph_window/plot_image.h"
 #include "ui/qt_text.h"
@@ -33,43 +34,50 @@ PlotArea::PlotArea(int decadeCount, QWidget* parent)
     // The whole area is painted each time, the curves from one image.
     setAttribute(Qt::WA_OpaquePaintEvent);
     decadeFrequencies_.resize(static_cast<std::size_t>(decadeCount) + 1);
+    const auto placeValue = [this](const FrameLabel& frameLabel) {
+        auto* label = new ValueLabel(this);
+        PlaceFrameLabel(*label, frameLabel);
+        label->SetDesignFont(WindowDefaultFont());
+        return label;
+    };
     for (const FrameLabel& frameLabel : FrameLabels(decadeCount)) {
-        QLabel* label = AddFrameLabel(frameLabel);
         switch (frameLabel.value) {
             case PlotValue::None:
+                PlaceFrameLabel(*new QLabel(this), frameLabel);
                 break;
             case PlotValue::Gmax:
-                gmax_ = label;
+                gmax_ = placeValue(frameLabel);
                 break;
             case PlotValue::HalfPowerLevel:
-                halfPowerLevel_ = label;
+                halfPowerLevel_ = placeValue(frameLabel);
                 break;
             case PlotValue::DecadeFrequency:
-                decadeFrequencies_.at(static_cast<std::size_t>(frameLabel.decade)) = label;
+                auto* decade = new QLabel(this);
+                PlaceFrameLabel(*decade, frameLabel);
+                decadeFrequencies_.at(static_cast<std::size_t>(frameLabel.decade)) = decade;
                 break;
         }
     }
 }
 
-QLabel* PlotArea::AddFrameLabel(const FrameLabel& frameLabel) {
-    auto* label = new QLabel(ToQString(frameLabel.caption), this);
-    label->setObjectName(ToQString(frameLabel.name));
-    label->setGeometry(
+void PlotArea::PlaceFrameLabel(QLabel& label, const FrameLabel& frameLabel) {
+    label.setText(ToQString(frameLabel.caption));
+    label.setObjectName(ToQString(frameLabel.name));
+    label.setGeometry(
         TwipsRect(frameLabel.left, frameLabel.top, frameLabel.width, frameLabel.height));
-    label->setAlignment(ToQtAlignment(frameLabel.alignment));
-    label->setFont(FontFittingArea(WindowDefaultFont(), label->text(), label->contentsRect(),
-                                   int(label->alignment())));
-    QPalette palette = label->palette();
+    label.setAlignment(ToQtAlignment(frameLabel.alignment));
+    label.setFont(FontFittingArea(WindowDefaultFont(), label.text(), label.contentsRect(),
+                                  int(label.alignment())));
+    QPalette palette = label.palette();
     palette.setColor(QPalette::WindowText, ToQColor(frameLabel.colour));
-    label->setPalette(palette);
+    label.setPalette(palette);
     // The pointer read-out follows the pointer over the labels too.
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return label;
+    label.setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void PlotArea::ShowPlot(Plot plot) {
-    gmax_->setText(ToQString(plot.label1Caption));
-    halfPowerLevel_->setText(ToQString(plot.label17Caption));
+void PlotArea::ShowPlot(Plot plot, std::string_view decimalSeparator) {
+    gmax_->SetValue(ToQString(plot.label1Caption), decimalSeparator);
+    halfPowerLevel_->SetValue(ToQString(plot.label17Caption), decimalSeparator);
     for (std::size_t j = 0; j < decadeFrequencies_.size(); ++j) {
         decadeFrequencies_[j]->setText(ToQString(plot.decadeCaptions.at(j)));
     }

@@ -11,18 +11,18 @@ using enum ControlLook;
 constexpr auto kControls = std::to_array<FormControl>({
     {OptionButton, "Option1", "Valori del  Modulo", 12750, 540, 1950, 585, 1},
     {Label, "Label22", "f", 12750, 1320, 225, 225},
-    {Label, "Label18", "", 13050, 1290, 1215, 255, 0, Readout},
+    {Value, "Label18", "", 13050, 1290, 1215, 255, 0, Readout},
     {Label, "Label23", "[Hz]", 14400, 1290, 345, 255},
     {Label, "Label24", "|Vo/Vi|", 12420, 1650, 615, 255},
-    {Label, "Label19", "", 13050, 1650, 1215, 255, 0, Readout},
+    {Value, "Label19", "", 13050, 1650, 1215, 255, 0, Readout},
 
     {OptionButton, "Option2", "Valori della Fase", 12780, 2040, 1950, 615, 2},
     {Label, "Label25", "f", 12720, 2820, 225, 225},
-    {Label, "Label20", "", 13050, 2790, 1245, 255, 0, Readout},
+    {Value, "Label20", "", 13050, 2790, 1245, 255, 0, Readout},
     {Label, "Label26", "[Hz]", 14400, 2790, 345, 255},
     // The "Symbol" font's "F" is the Greek capital phi; the character itself needs no such font.
     {Label, "Label27", "Φ", 12630, 3150, 375, 255},
-    {Label, "Label21", "", 13050, 3150, 1245, 255, 0, PhaseReadout},
+    {Value, "Label21", "", 13050, 3150, 1245, 255, 0, PhaseReadout},
     {Label, "Label28", "[°]", 14370, 3150, 405, 255},
 
     {Line, "Line8", "", 12450, 4020, 13170 - 12450, 0, 0, PhaseLegend},
@@ -42,10 +42,10 @@ std::span<const FormControl> SidePanelControls() {
 constinit const SidePanelRows kSidePanelRows{
     RowNamed<OptionButton>(kControls, "Option1"),
     RowNamed<OptionButton>(kControls, "Option2"),
-    RowNamed<Label>(kControls, "Label18"),
-    RowNamed<Label>(kControls, "Label19"),
-    RowNamed<Label>(kControls, "Label20"),
-    RowNamed<Label>(kControls, "Label21"),
+    RowNamed<Value>(kControls, "Label18"),
+    RowNamed<Value>(kControls, "Label19"),
+    RowNamed<Value>(kControls, "Label20"),
+    RowNamed<Value>(kControls, "Label21"),
     {RowNamed<Label>(kControls, "Label22"), RowNamed<Label>(kControls, "Label23"),
      RowNamed<Label>(kControls, "Label24")},
     {RowNamed<Label>(kControls, "Label25"), RowNamed<Label>(kControls, "Label26"),

@@ -15,7 +15,7 @@ struct SidePanelRows {
     // Option1 "Valori del  Modulo" and Option2 "Valori della Fase".
     ControlRow<ControlKind::OptionButton> modulusOption, phaseOption;
     // The read-out values: Label18, Label19 of the modulus mode, Label20, Label21 of the phase.
-    ControlRow<ControlKind::Label> modulusFrequency, modulusValue, phaseFrequency, phaseValue;
+    ControlRow<ControlKind::Value> modulusFrequency, modulusValue, phaseFrequency, phaseValue;
     // The captions beside them, shown with their mode: Label22 ... Label24, Label25 ... Label28.
     std::array<ControlRow<ControlKind::Label>, 3> modulusCaptions;
     std::array<ControlRow<ControlKind::Label>, 4> phaseCaptions;

@@ -25,7 +25,7 @@ struct Form1Rows {
     // Option2 ... Option7, the options of range 1 ... 6.
     std::array<ControlRow<ControlKind::OptionButton>, kRangeCount> rangeOptions;
     // Label40, Label44, Label47, Label48.
-    ControlRow<ControlKind::Label> modulus, phase, lowerCutoff, upperCutoff;
+    ControlRow<ControlKind::Value> modulus, phase, lowerCutoff, upperCutoff;
     // Command1 ... Command6.
     ControlRow<ControlKind::CommandButton> sizing, clearAll, exit, graph, evaluation, exampleData;
 };

@@ -134,10 +134,10 @@ void MainWindow::WriteFields(const std::vector<FieldWrite>& writes) {
 
 void MainWindow::SetResultCaptions(const QString& modulus, const QString& phase,
                                    const QString& lowerCutoff, const QString& upperCutoff) {
-    modulus_->setText(modulus);
-    phase_->setText(phase);
-    lowerCutoff_->setText(lowerCutoff);
-    upperCutoff_->setText(upperCutoff);
+    modulus_->SetValue(modulus, decimalSeparator_);
+    phase_->SetValue(phase, decimalSeparator_);
+    lowerCutoff_->SetValue(lowerCutoff, decimalSeparator_);
+    upperCutoff_->SetValue(upperCutoff, decimalSeparator_);
 }
 
 QLineEdit& MainWindow::Box(Field field) const {

@@ -10,10 +10,11 @@
 #include "ui/message_box.h"
 
 class QButtonGroup;
-class QLabel;
 class QLineEdit;
 
 namespace amp::ui {
+
+class ValueLabel;
 
 // Form1, "Amplificatore audio": the design fields, the range options, the result labels and the
 // buttons that run the calculations on the fields' current texts.
@@ -59,10 +60,10 @@ class MainWindow : public QWidget {
     std::string decimalSeparator_;
     std::array<QLineEdit*, kFieldCount> boxes_{};
     QButtonGroup* rangeOptions_ = nullptr;
-    QLabel* modulus_ = nullptr;
-    QLabel* phase_ = nullptr;
-    QLabel* lowerCutoff_ = nullptr;
-    QLabel* upperCutoff_ = nullptr;
+    ValueLabel* modulus_ = nullptr;
+    ValueLabel* phase_ = nullptr;
+    ValueLabel* lowerCutoff_ = nullptr;
+    ValueLabel* upperCutoff_ = nullptr;
 };
 
 }  // namespace amp::ui

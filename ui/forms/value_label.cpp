@@ -1,0 +1,38 @@
+#include "ui/forms/value_label.h"
+
+#include <algorithm>
+
+#include "core/number_format.h"
+#include "ui/forms/caption_fit.h"
+#include "ui/qt_text.h"
+
+namespace amp::ui {
+
+ValueLabel::ValueLabel(QWidget* parent) : QLabel(parent), designFont_(font()) {
+    setTextFormat(Qt::PlainText);
+}
+
+void ValueLabel::SetDesignFont(const QFont& font) {
+    designFont_ = font;
+    setFont(font);
+}
+
+void ValueLabel::SetValue(const QString& caption, std::string_view decimalSeparator) {
+    const int margin = std::max(indent(), 0);
+    const QRect area = contentsRect().adjusted(margin, 0, -margin, 0);
+    const int flags = int(alignment());
+    QString shown = caption;
+    QFont fitted = FontFittingArea(designFont_, shown, area, flags);
+    if (!CaptionFits(fitted, shown, area, flags)) {
+        if (const auto exponent = ExponentForm(ToStdString(caption), decimalSeparator)) {
+            shown = ToQString(*exponent);
+            fitted = FontFittingArea(designFont_, shown, area, flags);
+        }
+    }
+    setFont(fitted);
+    setText(shown);
+    // A label's text reaches a screen reader only through its name.
+    setAccessibleName(shown);
+}
+
+}  // namespace amp::ui
