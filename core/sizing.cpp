@@ -55,24 +55,51 @@ FieldWrite WriteResult(double value, Field box) {
     return {box, FormatScientific(value)};
 }
 
+// Every intermediate of the formulas passes through here. An overflow or a not-a-number anywhere
+// makes the design impossible to size, even where a later division by it would turn it back into
+// a finite but wrong figure (a capacitor of zero, or R1 computed as if R2 + R were infinite). So
+// does a value below the normal range: it has lost the digits that a figure made from it shows.
+class IntermediateWatch {
+  public:
+    double operator()(double value) {
+        const int kind = std::fpclassify(value);
+        sound_ = sound_ && (kind == FP_NORMAL || kind == FP_ZERO);
+        return value;
+    }
+    bool AllSound() const { return sound_; }
+
+  private:
+    bool sound_ = true;
+};
+
 }  // namespace
 
 Outcome<std::vector<FieldWrite>> SizeComponents(const FieldTexts& texts) {
     if (auto message = CheckFields(texts, kSizingCheckOrder)) return Failure{*message};
     const DesignData d = ReadDesignData(texts);
+    const Failure impossible{std::string(message::kSizingImpossible)};
 
-    const double R4 = ((d.Avcb - 1.0) * d.R5) * 0.001;
-    if (d.Ri >= d.R2 + d.R) return Failure{std::string(message::kRiNotBelowSeries)};
+    const double series = d.R2 + d.R;
+    // With both sides overflowed the comparison says nothing about the design.
+    if (!std::isfinite(d.Ri) && !std::isfinite(series)) return impossible;
+    if (d.Ri >= series) return Failure{std::string(message::kRiNotBelowSeries)};
     if (auto message = ZeroTestFailure(d)) return Failure{std::string(*message)};
 
+    // R3 enters no formula, so its value cannot spoil a result.
+    IntermediateWatch v;
+    for (double input : {d.fi, d.fs, d.Ri, d.Avcb, d.R2, d.R, d.R5, d.RL}) v(input);
+
     // The literal factors and their order of operations give the published figures exactly.
-    const double R1 = 0.001 / (1.0 / d.Ri - 1.0 / (d.R2 + d.R));
-    const double C1 = (2000.0 * 1000.0) / ((2.0 * kPi * d.fi) * d.Ri);
-    const double C2 = (1000000000.0 * 1000.0) / (((2.0 * 50.0) * kPi * d.fs) * d.R2);
-    const double C3 = (2000.0 * 1000.0) / ((2.0 * kPi * d.fi) * d.R);
-    const double C4 = 1000000000.0 / (((2.0 * 1.5) * kPi * d.fs) * R4);
-    const double C5 = (10000.0 * 1000.0) / ((2.0 * kPi * d.fi) * d.R5);
-    const double C6 = (2000.0 * 1000.0) / ((2.0 * kPi * d.fi) * d.RL);
+    const double R4 = v(v(v(d.Avcb - 1.0) * d.R5) * 0.001);
+    const double R1 = v(0.001 / v(v(1.0 / d.Ri) - v(1.0 / v(series))));
+    const double angularFi = v(2.0 * kPi * d.fi);
+    const double C1 = v((2000.0 * 1000.0) / v(angularFi * d.Ri));
+    const double C2 = v((1000000000.0 * 1000.0) / v(v((2.0 * 50.0) * kPi * d.fs) * d.R2));
+    const double C3 = v((2000.0 * 1000.0) / v(angularFi * d.R));
+    const double C4 = v(1000000000.0 / v(v((2.0 * 1.5) * kPi * d.fs) * R4));
+    const double C5 = v((10000.0 * 1000.0) / v(angularFi * d.R5));
+    const double C6 = v((2000.0 * 1000.0) / v(angularFi * d.RL));
+    if (!v.AllSound()) return impossible;
 
     const std::array<std::pair<double, Field>, 8> results{{
         {R1, Field::R1},
@@ -87,12 +114,11 @@ Outcome<std::vector<FieldWrite>> SizeComponents(const FieldTexts& texts) {
     std::vector<FieldWrite> writes;
     writes.reserve(results.size());
     for (const auto& [value, box] : results) {
-        // A value just below the largest double can round up past it in the written text, which
-        // would then fail its own check when read back.
+        // Once the zero tests have passed, a result of zero or below the normal range can only
+        // come from an underflow. A value just below the largest double can round up past it in
+        // the written text, which would then fail its own check when read back.
         FieldWrite write = WriteResult(value, box);
-        if (!std::isfinite(value) || !std::isfinite(ReadFieldNumber(write.text))) {
-            return Failure{std::string(message::kSizingImpossible)};
-        }
+        if (!std::isnormal(value) || !std::isnormal(ReadFieldNumber(write.text))) return impossible;
         writes.push_back(std::move(write));
     }
     return writes;

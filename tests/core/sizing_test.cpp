@@ -45,6 +45,9 @@ TEST(SizeComponents, InputResistanceMustBeBelowTheSeriesPair) {
     EXPECT_EQ(MessageOf(SizeComponents(texts)), "Deve essere Ri < (R2 + R)!");
     texts[Field::Ri] = "50.999";
     EXPECT_FALSE(Failed(SizeComponents(texts)));
+    // Ri overflows in ohm but R2 + R does not: still truly not below.
+    texts[Field::Ri] = "1E306";
+    EXPECT_EQ(MessageOf(SizeComponents(texts)), "Deve essere Ri < (R2 + R)!");
 }
 
 TEST(SizeComponents, DivisionsByZeroAreRefusedInOrder) {
@@ -69,11 +72,37 @@ TEST(SizeComponents, DivisionsByZeroAreRefusedInOrder) {
     EXPECT_EQ(MessageOf(SizeComponents(texts)), "fi non può essere zero!");
 }
 
-TEST(SizeComponents, NonFiniteResultsAreRefusedWhole) {
+// Each of these once wrote a zero, a figure computed from an infinity, or one that had lost its
+// digits below the normal range.
+TEST(SizeComponents, OverflowAndUnderflowAnywhereAreRefusedWhole) {
+    const std::vector<std::vector<std::pair<Field, std::string>>> cases{
+        {{Field::fi, "1E308"}},    // 2 pi fi overflows: C1, C3, C5, C6 came out as 0.00E+00
+        {{Field::R2, "1E308"}},    // R2 + R overflows: C2 was 0.00E+00, R1 3.30E+01
+        {{Field::fs, "1E308"}},    // C2 and C4 came out as zero
+        {{Field::RL, "1E306"}},    // RL overflows in ohm
+        {{Field::Avcb, "1E308"}},  // R4 overflows
+        {{Field::fi, "1E-320"}},   // the capacitors overflow
+        {{Field::Ri, "1E-309"}, {Field::fi, "1E10"}},  // R1 falls below the normal range
+        // 3 pi fs below the normal range: C4 was written 1.50E+300 for 1.43E+300.
+        {{Field::fs, "5E-324"}, {Field::R2, "1E30"}, {Field::Avcb, "1E30"}},
+        // Ri and R2 + R both overflow: the comparison could not tell which is larger.
+        {{Field::Ri, "1E306"}, {Field::R2, "1E306"}},
+    };
+    for (const auto& changes : cases) {
+        FieldTexts texts = ExampleTexts();
+        for (const auto& [field, text] : changes) texts[field] = text;
+        EXPECT_EQ(MessageOf(SizeComponents(texts)),
+                  "I dati inseriti non permettono di dimensionare i componenti!")
+            << FieldSymbol(changes.front().first) << " " << changes.front().second;
+    }
+}
+
+TEST(SizeComponents, HugeResultsWithinTheRangeAreWritten) {
     FieldTexts texts = ExampleTexts();
-    texts[Field::fi] = "1E-320";
-    EXPECT_EQ(MessageOf(SizeComponents(texts)),
-              "I dati inseriti non permettono di dimensionare i componenti!");
+    texts[Field::fi] = "1E-300";
+    const auto outcome = SizeComponents(texts);
+    ASSERT_FALSE(Failed(outcome)) << MessageOf(outcome);
+    EXPECT_EQ(std::get<std::vector<FieldWrite>>(outcome)[1], (FieldWrite{Field::C1, "9.65E+300"}));
 }
 
 TEST(SizeComponents, ResultsThatWouldNotReadBackAreRefused) {

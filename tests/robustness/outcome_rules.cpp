@@ -4,8 +4,11 @@
 #include <cctype>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <limits>
 
+#include "core/complex.h"
 #include "core/field_check.h"
 #include "core/messages.h"
 #include "tests/robustness/known_messages.h"
@@ -46,6 +49,38 @@ bool IsScientificResult(std::string_view text) {
     const bool mantissa = IsDigits(text.substr(0, 1)) && text[1] == '.' &&
                           IsDigits(text.substr(2, 2)) && text[4] == 'E';
     return mantissa && (text[5] == '+' || text[5] == '-') && IsDigits(text.substr(6));
+}
+
+// Wide enough that the formulas of the sizing neither overflow nor lose digits below the normal
+// range for any inputs a double can hold.
+static_assert(std::numeric_limits<long double>::max_exponent10 > 1000 &&
+              std::numeric_limits<long double>::min_exponent10 < -1000);
+
+// The eight results of the sizing, in their write order, from the same literal factors in the
+// wider type: what each written figure must show to its last digit.
+std::array<long double, 8> WideSizingResults(const FieldTexts& texts) {
+    auto read = [&texts](Field field) {
+        return static_cast<long double>(ReadFieldNumber(texts[field]));
+    };
+    const long double pi = kPi;
+    const long double fi = read(Field::fi), fs = read(Field::fs), Avcb = read(Field::Avcb);
+    const long double Ri = read(Field::Ri) * 1000, R2 = read(Field::R2) * 1000;
+    const long double R = read(Field::R) * 1000, R5 = read(Field::R5) * 1000;
+    const long double RL = read(Field::RL) * 1000;
+    const long double R4 = (Avcb - 1) * R5 / 1000;
+    return {0.001L / (1 / Ri - 1 / (R2 + R)), 2e6L / (2 * pi * fi * Ri),
+            1e12L / (100 * pi * fs * R2),     2e6L / (2 * pi * fi * R),
+            1e9L / (3 * pi * fs * R4),        1e7L / (2 * pi * fi * R5),
+            2e6L / (2 * pi * fi * RL),        R4};
+}
+
+// Whether the "0.00E+00" text is the value rounded to its shown digits; the sizing's own
+// rounding errors may tip a value that lies on a rounding boundary either way.
+bool ShowsValue(std::string_view text, long double value) {
+    const int exponent = std::atoi(std::string(text.substr(text.find('E') + 1)).c_str());
+    const long double halfUnit = 0.5L * std::pow(10.0L, exponent - 2);
+    const long double shown = ReadFieldNumber(text);
+    return std::fabs(shown - value) <= halfUnit * (1 + 1e-9L);
 }
 
 std::optional<Field> FieldOfMessage(std::string_view message) {
@@ -162,14 +197,23 @@ std::optional<std::string> SizingDefect(const FieldTexts& texts,
                                                 Field::C4, Field::C5, Field::C6, Field::R4};
     const auto& writes = std::get<std::vector<FieldWrite>>(outcome);
     if (writes.size() != kResultBoxes.size()) return "not eight results";
+    const std::array<long double, 8> expected = WideSizingResults(texts);
     for (std::size_t i = 0; i < writes.size(); ++i) {
         const FieldWrite& write = writes[i];
         if (write.field != kResultBoxes[i]) return "results out of their order";
         if (auto defect = ShownTextDefect(write.text, ".")) return defect;
         if (!IsScientificResult(write.text)) return Quoted(write.text) + " is not 0.00E+00";
+        const std::string where = " in " + std::string(FieldSymbol(write.field));
         if (CheckNumericField(write.text, write.field)) {
-            return Quoted(write.text) + " in " + std::string(FieldSymbol(write.field)) +
-                   " fails the check when read back";
+            return Quoted(write.text) + where + " fails the check when read back";
+        }
+        if (!std::isnormal(ReadFieldNumber(write.text))) {
+            return Quoted(write.text) + where + " is zero or below the normal range";
+        }
+        if (!ShowsValue(write.text, expected[i])) {
+            char value[32];
+            std::snprintf(value, sizeof value, "%.6Lg", expected[i]);
+            return Quoted(write.text) + where + " is not its formula's value " + value;
         }
     }
     return std::nullopt;

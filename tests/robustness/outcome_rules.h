@@ -34,7 +34,7 @@ std::optional<std::string> ChecksPassedDefect(const FieldTexts& texts,
                                               std::span<const Field> order);
 
 // "Dimensiona componenti": the message, or eight "0.00E+00" texts that the other actions read
-// back.
+// back as normal numbers, each its formula's value to the digits it shows.
 std::optional<std::string> SizingDefect(const FieldTexts& texts,
                                         const Outcome<std::vector<FieldWrite>>& outcome);
 
