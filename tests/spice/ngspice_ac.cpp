@@ -1,9 +1,8 @@
 #include "tests/spice/ngspice_ac.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -31,7 +30,8 @@ std::vector<AcPoint> ReadAcData(const std::filesystem::path& file) {
 }  // namespace
 
 ScratchDirectory::ScratchDirectory(const std::string& prefix)
-    : path_(std::filesystem::current_path() / (prefix + "-" + std::to_string(::getpid()))) {
+    : path_(std::filesystem::current_path() /
+            (prefix + "-" + std::to_string(std::random_device{}()))) {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directory(path_);
 }
@@ -44,16 +44,16 @@ ScratchDirectory::~ScratchDirectory() {
 std::vector<AcPoint> SimulateAmplifier(const std::string& ngspice, const CircuitValues& values,
                                        const std::filesystem::path& directory,
                                        const std::string& name) {
-    const std::string dataFile = name + ".data";
+    const std::filesystem::path dataFile = directory / (name + ".data");
     const std::filesystem::path netlist = directory / (name + ".cir");
     const std::filesystem::path log = directory / (name + ".log");
-    std::ofstream(netlist) << AmplifierNetlist(values, dataFile);
+    std::ofstream(netlist) << AmplifierNetlist(values, dataFile.string());
 
-    const std::string command = "cd '" + directory.string() + "' && '" + ngspice + "' -b '" +
-                                netlist.filename().string() + "' > '" + log.filename().string() +
-                                "' 2>&1";
+    // Quoted this way the command reads the same to a POSIX shell and to cmd.exe.
+    const std::string command =
+        "\"" + ngspice + "\" -b \"" + netlist.string() + "\" > \"" + log.string() + "\" 2>&1";
     const int status = std::system(command.c_str());
-    std::vector<AcPoint> points = ReadAcData(directory / dataFile);
+    std::vector<AcPoint> points = ReadAcData(dataFile);
     if (status != 0 || points.empty()) {
         throw std::runtime_error("ngspice failed on " + name + " (status " +
                                  std::to_string(status) + "):\n" + FileText(log));

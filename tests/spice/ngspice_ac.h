@@ -30,7 +30,7 @@ class ScratchDirectory {
     std::filesystem::path path_;
 };
 
-// Runs ngspice in batch mode on the amplifier with these values, in the given directory, and
+// Runs ngspice in batch mode on the amplifier with these values, its files in the directory, and
 // returns the points of its AC analysis. Throws with the simulator's log when it fails.
 std::vector<AcPoint> SimulateAmplifier(const std::string& ngspice, const CircuitValues& values,
                                        const std::filesystem::path& directory,
