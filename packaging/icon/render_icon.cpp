@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,6 +23,7 @@ QImage Render(QSvgRenderer& renderer, int size) {
     image.fill(Qt::transparent);
     QPainter painter(&image);
     renderer.render(&painter);
+    painter.end();
     return image;
 }
 

@@ -85,7 +85,7 @@ contents)
         "$root/usr/share/metainfo/$app_id.metainfo.xml" || fail "the metainfo launches no $app_id.desktop."
     ;;
 
-desktop-entry)
+desktop_entry)
     the_package >/dev/null
     need desktop-file-validate desktop-file-utils
     report=$(desktop-file-validate "$root/usr/share/applications/$app_id.desktop" 2>&1) || true
