@@ -4,7 +4,8 @@
 
 namespace amp::ui {
 
-// The program's window icon: an amplifier triangle carrying a sine wave, drawn at 32 x 32.
+// The program's icon, an amplifier triangle carrying a sine wave, at every size the desktop's
+// menu shows it: the PNGs rendered from the installed SVG.
 QIcon AmplifierIcon();
 
 }  // namespace amp::ui

@@ -1,0 +1,45 @@
+// Form1 and a graph window on Qt's wayland platform. Headless weston has no input seat, so these
+// tests send no key or mouse events: the offscreen tests cover input.
+#include <QGuiApplication>
+#include <QtTest>
+
+#include "tests/support/reference_design.h"
+#include "ui/calculator.h"
+#include "ui/fonts.h"
+#include "ui/main_window/form1_layout.h"
+#include "ui/twips.h"
+
+namespace amp::ui {
+
+class WaylandTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
+        RegisterFontSubstitutions();
+    }
+
+    void ShowsForm1AndAGraphWindowUnchanged() {
+        Calculator calculator([](QWidget*, const QString& text) { QFAIL(qPrintable(text)); });
+        MainWindow& form1 = calculator.Form1();
+        form1.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form1));
+        QCOMPARE(form1.size(), TwipsRect(0, 0, kForm1ClientWidth, kForm1ClientHeight).size());
+
+        constexpr int kRange = 6;
+        QCOMPARE(calculator.GraphWindows().ShowGraph(test_support::ReferenceTexts(), kRange),
+                 std::nullopt);
+        GraphWindow* graph = calculator.GraphWindows().Window(kRange);
+        QVERIFY(graph);
+        const QSize designed = graph->size();
+        QVERIFY(QTest::qWaitForWindowExposed(graph));
+        QCOMPARE(graph->size(), designed);
+        QVERIFY(form1.isVisible());
+    }
+};
+
+}  // namespace amp::ui
+
+QTEST_MAIN(amp::ui::WaylandTest)
+#include "wayland_test.moc"
