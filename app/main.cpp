@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include "app/font_warmup.h"
 #include "core/messages.h"
 #include "ui/calculator.h"
 #include "ui/fonts.h"
@@ -42,6 +43,7 @@ int main(int argc, char* argv[]) {
         parser.showHelp();
     }
 
+    const amp::app::FontConfigurationWarmup fontConfiguration;
     QApplication application(argc, argv);
     // Qt has taken out its own options: whatever is left unknown is refused.
     parser.process(application);
