@@ -63,4 +63,13 @@ std::string BadValueMessage(Field field) {
     return text;
 }
 
+std::string FileNotSavedMessage(std::string_view path) {
+    std::string text = "Impossibile salvare il file \"";
+    text += path;
+    text +=
+        "\". Controlla che la cartella esista, che si possa scrivere in essa e che il disco non "
+        "sia pieno.";
+    return text;
+}
+
 }  // namespace amp

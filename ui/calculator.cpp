@@ -6,7 +6,7 @@ namespace amp::ui {
 
 Calculator::Calculator(MessageSink showMessage, const QLocale& locale)
     : decimalSeparator_(DecimalSeparator(locale)),
-      graphs_(decimalSeparator_),
+      graphs_(decimalSeparator_, {showMessage, AskSaveFileName}),
       form1_(std::move(showMessage), decimalSeparator_) {
     QObject::connect(&form1_, &MainWindow::graphRequested, &form1_, [this] { OnGraphRequested(); });
     // Hidden graph windows never outlive Form1; shown ones stay until closed.

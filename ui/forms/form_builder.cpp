@@ -138,12 +138,13 @@ QWidget* CreateCommandButton(const FormControl& entry, QWidget& form, const QRec
     button->setAutoDefault(true);
     if (entry.look == ControlLook::AlarmButton) {
         SetBackground(*button, QPalette::Button, kAlarmBackground);
-        // Styles shade the button colour into a pale gradient; the sheet keeps it plainly red.
+        // Styles shade the button colour into a pale gradient; the sheet keeps it plainly red. On
+        // the red face a style's focus cue is lost: a thick black ring shows the keyboard focus.
         button->setStyleSheet(QStringLiteral(
             "QPushButton { background-color: rgb(255, 0, 0); border: 1px solid rgb(96, 0, 0);"
             " border-radius: 3px; }"
             "QPushButton:pressed { background-color: rgb(208, 0, 0); }"
-            "QPushButton:focus { border: 2px solid black; }"));
+            "QPushButton:focus { border: 3px solid black; }"));
     }
     button->setFont(FontFittingArea(FontOf(entry.look), button->text(), button->CaptionRect(),
                                     CommandButton::kCaptionFlags));
@@ -207,6 +208,9 @@ BuiltControls BuildForm(QWidget& form, std::span<const FormControl> controls) {
         QWidget* control = CreateControl(entry, form, geometry);
         built.push_back(control);
         control->setObjectName(ToQString(entry.name));
+        if (!entry.description.empty()) {
+            control->setAccessibleDescription(ToQString(entry.description));
+        }
         control->setGeometry(geometry);
         if (entry.tab > 0) {
             focusable.emplace_back(entry.tab, control);

@@ -25,8 +25,9 @@ enum class ControlLook {
 };
 
 // One control of a form as designed: geometry in twips relative to the client area, the caption
-// (or the initial text of a text box) and its place in the keyboard focus order. A line runs
-// from (left, top) to the right over its width; its height is 0.
+// (or the initial text of a text box), its place in the keyboard focus order and, for a value,
+// the quantity it shows, which a screen reader says beside the value. A line runs from
+// (left, top) to the right over its width; its height is 0.
 struct FormControl {
     ControlKind kind;
     std::string_view name;
@@ -37,6 +38,7 @@ struct FormControl {
     int height;
     int tab = 0;  // 0: never takes focus
     ControlLook look = ControlLook::Standard;
+    std::string_view description = {};
 };
 
 // A row of a form's table, typed by the kind of control the builder makes of it.

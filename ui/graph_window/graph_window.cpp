@@ -1,8 +1,14 @@
 #include "ui/graph_window/graph_window.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QIODevice>
 #include <algorithm>
+#include <chrono>
 
+#include "core/messages.h"
+#include "graph/plot_export.h"
 #include "ui/fonts.h"
 #include "ui/forms/form_builder.h"
 #include "ui/graph_window/plot_area.h"
@@ -15,13 +21,29 @@ namespace {
 
 const QColor kWindowBackground(224, 224, 224);
 
+// The pointer read-out as one sentence, as the visible read-out labels show it.
+QString ReadoutSentence(ReadoutMode mode, const QLabel& frequency, const QLabel& value) {
+    if (mode == ReadoutMode::Modulus) {
+        return QStringLiteral("f %1 Hz, |Vo/Vi| %2").arg(frequency.text(), value.text());
+    }
+    return QStringLiteral("f %1 Hz, fase %2°").arg(frequency.text(), value.text());
+}
+
+std::chrono::year_month_day Today() {
+    const QDate today = QDate::currentDate();
+    return {std::chrono::year(today.year()),
+            std::chrono::month(static_cast<unsigned>(today.month())),
+            std::chrono::day(static_cast<unsigned>(today.day()))};
+}
+
 }  // namespace
 
 GraphWindow::GraphWindow(const GraphWindowLayout& layout, std::string decimalSeparator,
-                         QWidget* parent)
+                         GraphWindowDialogs dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window),
       decadeCount_(layout.decadeCount),
       decimalSeparator_(std::move(decimalSeparator)),
+      dialogs_(std::move(dialogs)),
       plotArea_(new PlotArea(layout.decadeCount, this)) {
     setObjectName(layout.objectName);
     setWindowTitle(QString::fromUtf8(layout.caption));
@@ -36,6 +58,8 @@ GraphWindow::GraphWindow(const GraphWindowLayout& layout, std::string decimalSep
 
     plotArea_->move(TwipsToPixels(layout.plotLeft), TwipsToPixels(layout.plotTop));
     connect(plotArea_, &PlotArea::PointerMoved, this, &GraphWindow::ShowPointerReadout);
+    connect(plotArea_, &PlotArea::SaveImageChosen, this, &GraphWindow::OnSaveImageChosen);
+    connect(plotArea_, &PlotArea::ExportDataChosen, this, &GraphWindow::OnExportDataChosen);
 
     const BuiltControls controls = BuildForm(*this, SidePanelControls());
     const SidePanelRows& rows = kSidePanelRows;
@@ -46,6 +70,8 @@ GraphWindow::GraphWindow(const GraphWindowLayout& layout, std::string decimalSep
     phaseRows_ = {&controls[rows.phaseFrequency], &controls[rows.phaseValue], {}};
     for (const auto row : rows.phaseCaptions) phaseRows_.captions.push_back(&controls[row]);
     connect(&controls[rows.close], &QPushButton::clicked, this, &GraphWindow::OnChiudiPressed);
+    // The plot area comes first, so that a shown window answers the arrow keys at once.
+    QWidget::setTabOrder(plotArea_, modulusOption_);
 }
 
 void GraphWindow::ShowPlot(Plot plot) {
@@ -73,6 +99,7 @@ void GraphWindow::ShowPointerReadout(QPointF twips) {
     const ReadoutRows& rows = mode == ReadoutMode::Modulus ? modulusRows_ : phaseRows_;
     rows.frequency->SetValue(ToQString(texts.frequency), decimalSeparator_);
     rows.value->SetValue(ToQString(texts.value), decimalSeparator_);
+    plotArea_->setAccessibleDescription(ReadoutSentence(mode, *rows.frequency, *rows.value));
 }
 
 void GraphWindow::OnChiudiPressed() {
@@ -86,6 +113,41 @@ void GraphWindow::OnChiudiPressed() {
         hide();
     } else {
         close();
+    }
+}
+
+void GraphWindow::OnSaveImageChosen() {
+    const QString path = dialogs_.chooseSaveFile(
+        this, QStringLiteral("Salva immagine"), SuggestedPath("grafico", "png"),
+        QStringLiteral("Immagine PNG (*.png);;Immagine SVG (*.svg)"));
+    if (path.isEmpty()) return;
+    const bool svg = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
+    const qreal pngRatio = 2 * devicePixelRatioF();
+    SaveFile(path, [this, svg, pngRatio](QIODevice& file) {
+        return svg ? WritePlotSvg(*plotArea_, file) : WritePlotPng(*plotArea_, pngRatio, file);
+    });
+}
+
+void GraphWindow::OnExportDataChosen() {
+    if (!plotArea_->ShownPlot()) return;
+    const QString path =
+        dialogs_.chooseSaveFile(this, QStringLiteral("Esporta dati"), SuggestedPath("dati", "csv"),
+                                QStringLiteral("Dati CSV (*.csv)"));
+    if (path.isEmpty()) return;
+    const std::string csv = PlotCsv(*plotArea_->ShownPlot());
+    SaveFile(path, [&csv](QIODevice& file) {
+        return file.write(csv.data(), static_cast<qint64>(csv.size())) ==
+               static_cast<qint64>(csv.size());
+    });
+}
+
+QString GraphWindow::SuggestedPath(std::string_view stem, std::string_view suffix) const {
+    return QDir::home().filePath(ToQString(ExportFileName(stem, decadeCount_, Today(), suffix)));
+}
+
+void GraphWindow::SaveFile(const QString& path, const std::function<bool(QIODevice&)>& write) {
+    if (!WriteFileSafely(path, write)) {
+        dialogs_.showMessage(this, ToQString(FileNotSavedMessage(ToStdString(path))));
     }
 }
 

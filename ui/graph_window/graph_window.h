@@ -2,13 +2,17 @@
 
 #include <QPointF>
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "graph/plot.h"
 #include "graph/pointer_readout.h"
 #include "ui/graph_window/graph_window_layout.h"
+#include "ui/graph_window/plot_files.h"
+#include "ui/message_box.h"
 
+class QIODevice;
 class QLabel;
 class QRadioButton;
 
@@ -17,16 +21,24 @@ namespace amp::ui {
 class PlotArea;
 class ValueLabel;
 
+// How a graph window asks the user beyond its own controls: the file dialog that asks where to
+// save, and the message box of a failed save.
+struct GraphWindowDialogs {
+    MessageSink showMessage = ShowModalMessage;
+    SaveFileChooser chooseSaveFile = AskSaveFileName;
+};
+
 // One of the six graph windows Form2 ... Form7: the plot area of its range and the side panel
-// that reads out the frequency and the modulus or the phase under the pointer. "Chiudi" hides
-// it; closing it by its title bar deletes it.
+// that reads out the frequency and the modulus or the phase under the pointer, the mouse's or
+// the keyboard's. The context menu of the plot area saves the graph as an image and its samples
+// as CSV. "Chiudi" hides the window; closing it by its title bar deletes it.
 class GraphWindow : public QWidget {
     Q_OBJECT
 
   public:
     // Captions are written with the given decimal separator, the one of the user's locale.
     GraphWindow(const GraphWindowLayout& layout, std::string decimalSeparator,
-                QWidget* parent = nullptr);
+                GraphWindowDialogs dialogs, QWidget* parent = nullptr);
 
     int DecadeCount() const { return decadeCount_; }
 
@@ -34,12 +46,19 @@ class GraphWindow : public QWidget {
     void ShowPlot(Plot plot);
 
     // The side panel for a pointer at this position of the plot area, in twips: the mode of the
-    // selected option button, its rows shown and the other mode's rows hidden.
+    // selected option button, its rows shown and the other mode's rows hidden. The plot area's
+    // description for screen readers becomes the read-out as a sentence.
     void ShowPointerReadout(QPointF twips);
 
   private:
     void OnChiudiPressed();
+    void OnSaveImageChosen();
+    void OnExportDataChosen();
     void ShowRowsOf(ReadoutMode mode);
+    // The path the file dialog suggests: the stem, the range, today's date and the suffix.
+    QString SuggestedPath(std::string_view stem, std::string_view suffix) const;
+    // Writes the file, or shows why it could not.
+    void SaveFile(const QString& path, const std::function<bool(QIODevice&)>& write);
 
     // The rows of one read-out mode: the two values and the captions beside them.
     struct ReadoutRows {
@@ -52,6 +71,7 @@ class GraphWindow : public QWidget {
 
     int decadeCount_;
     std::string decimalSeparator_;
+    GraphWindowDialogs dialogs_;
     // Label1 as the last plot wrote it: the read-out takes Gmax from it.
     std::string gmaxCaption_;
     PlotArea* plotArea_;

@@ -4,8 +4,8 @@
 
 namespace amp::ui {
 
-GraphWindowSet::GraphWindowSet(std::string decimalSeparator)
-    : decimalSeparator_(std::move(decimalSeparator)) {}
+GraphWindowSet::GraphWindowSet(std::string decimalSeparator, GraphWindowDialogs dialogs)
+    : decimalSeparator_(std::move(decimalSeparator)), dialogs_(std::move(dialogs)) {}
 
 GraphWindowSet::~GraphWindowSet() {
     for (const QPointer<GraphWindow>& window : windows_) delete window.data();
@@ -25,7 +25,7 @@ std::optional<std::string> GraphWindowSet::ShowGraph(const FieldTexts& texts,
 void GraphWindowSet::ShowPlot(Plot plot) {
     QPointer<GraphWindow>& window = windows_.at(static_cast<std::size_t>(plot.RangeIndex - 1));
     if (!window) {
-        window = new GraphWindow(GraphWindowLayoutOf(plot.RangeIndex), decimalSeparator_);
+        window = new GraphWindow(GraphWindowLayoutOf(plot.RangeIndex), decimalSeparator_, dialogs_);
     }
     window->ShowPlot(std::move(plot));
     if (window->isVisible()) {

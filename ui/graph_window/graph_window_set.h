@@ -16,8 +16,9 @@ namespace amp::ui {
 // are top-level: a shown one outlives the main window until the user closes it.
 class GraphWindowSet {
   public:
-    // Captions are written with the given decimal separator, the one of the user's locale.
-    explicit GraphWindowSet(std::string decimalSeparator);
+    // Captions are written with the given decimal separator, the one of the user's locale; the
+    // windows ask the user through the dialogs.
+    explicit GraphWindowSet(std::string decimalSeparator, GraphWindowDialogs dialogs = {});
     ~GraphWindowSet();
     GraphWindowSet(const GraphWindowSet&) = delete;
     GraphWindowSet& operator=(const GraphWindowSet&) = delete;
@@ -38,6 +39,7 @@ class GraphWindowSet {
 
   private:
     std::string decimalSeparator_;
+    GraphWindowDialogs dialogs_;
     std::array<QPointer<GraphWindow>, kRangeCount> windows_;
 };
 

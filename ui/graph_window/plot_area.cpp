@@ -1,7 +1,12 @@
 #include "ui/graph_window/plot_area.h"
 
+#include <QContextMenuEvent>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "graph/plot_grid.h"
 #include "ui/fonts.h"
@@ -16,6 +21,12 @@ namespace amp::ui {
 namespace {
 
 const QColor kBorderColour(128, 128, 128);
+const QColor kCrossHairColour(0, 0, 255);
+constexpr int kFocusFrameWidth = 2;
+// The cross-hair's arms reach this many pixels from the pointer; the pixels next to it stay
+// free, so the curve under the pointer shows.
+constexpr int kCrossHairReach = 8;
+constexpr int kCrossHairGap = 1;
 
 Qt::Alignment ToQtAlignment(TextAlignment alignment) {
     const Qt::Alignment horizontal =
@@ -23,21 +34,47 @@ Qt::Alignment ToQtAlignment(TextAlignment alignment) {
     return horizontal | Qt::AlignTop;
 }
 
+std::optional<PointerKey> PointerKeyOf(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+            return PointerKey::Left;
+        case Qt::Key_Right:
+            return PointerKey::Right;
+        case Qt::Key_Up:
+            return PointerKey::Up;
+        case Qt::Key_Down:
+            return PointerKey::Down;
+        case Qt::Key_Home:
+            return PointerKey::AxisStart;
+        case Qt::Key_End:
+            return PointerKey::AxisEnd;
+        case Qt::Key_PageUp:
+            return PointerKey::GmaxLine;
+        case Qt::Key_PageDown:
+            return PointerKey::FrequencyAxis;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace
 
 PlotArea::PlotArea(int decadeCount, QWidget* parent)
     : QWidget(parent), frameLines_(FrameLines(decadeCount)) {
     setObjectName("Picture1");
+    setAccessibleName(QStringLiteral("Grafico di Vo/Vi"));
     resize(TwipsToPixels(kPlotAreaWidth), TwipsToPixels(kPlotAreaHeight));
     setCursor(Qt::CrossCursor);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     // The whole area is painted each time, the curves from one image.
     setAttribute(Qt::WA_OpaquePaintEvent);
     decadeFrequencies_.resize(static_cast<std::size_t>(decadeCount) + 1);
-    const auto placeValue = [this](const FrameLabel& frameLabel) {
+    const auto placeValue = [this](const FrameLabel& frameLabel, const QString& description) {
         auto* label = new ValueLabel(this);
         PlaceFrameLabel(*label, frameLabel);
         label->SetDesignFont(WindowDefaultFont());
+        label->setAccessibleDescription(description);
         return label;
     };
     for (const FrameLabel& frameLabel : FrameLabels(decadeCount)) {
@@ -46,10 +83,10 @@ PlotArea::PlotArea(int decadeCount, QWidget* parent)
                 PlaceFrameLabel(*new QLabel(this), frameLabel);
                 break;
             case PlotValue::Gmax:
-                gmax_ = placeValue(frameLabel);
+                gmax_ = placeValue(frameLabel, QStringLiteral("Gmax, modulo massimo di Vo/Vi"));
                 break;
             case PlotValue::HalfPowerLevel:
-                halfPowerLevel_ = placeValue(frameLabel);
+                halfPowerLevel_ = placeValue(frameLabel, QStringLiteral("0.707 Gmax"));
                 break;
             case PlotValue::DecadeFrequency:
                 auto* decade = new QLabel(this);
@@ -73,6 +110,7 @@ void PlotArea::PlaceFrameLabel(QLabel& label, const FrameLabel& frameLabel) {
     label.setPalette(palette);
     // The pointer read-out follows the pointer over the labels too.
     label.setAttribute(Qt::WA_TransparentForMouseEvents);
+    frameLabels_.push_back(&label);
 }
 
 void PlotArea::ShowPlot(Plot plot, std::string_view decimalSeparator) {
@@ -94,6 +132,22 @@ void PlotArea::PaintCurves() {
     }
 }
 
+void PlotArea::PaintPicture(QPainter& painter, qreal devicePixelRatio) const {
+    painter.fillRect(rect(), Qt::white);
+    if (plot_) DrawCurves(painter, *plot_, devicePixelRatio);
+    PaintFrame(painter, frameLines_);
+    painter.setPen(kBorderColour);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    for (const QLabel* label : frameLabels_) {
+        QFont font = label->font();
+        // An SVG names its fonts: the family the screen shows is one its readers can find.
+        font.setFamily(QFontInfo(font).family());
+        painter.setFont(font);
+        painter.setPen(label->palette().color(QPalette::WindowText));
+        painter.drawText(label->geometry(), int(label->alignment()), label->text());
+    }
+}
+
 void PlotArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (plot_ && curves_.devicePixelRatio() != devicePixelRatioF()) PaintCurves();  // new screen
@@ -105,10 +159,95 @@ void PlotArea::paintEvent(QPaintEvent*) {
     PaintFrame(painter, frameLines_);
     painter.setPen(kBorderColour);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (!hasFocus()) return;
+
+    QPen focusPen(palette().color(QPalette::Highlight), kFocusFrameWidth);
+    focusPen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(focusPen);
+    const qreal inset = kFocusFrameWidth / 2.0;
+    painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+
+    const QPoint centre = CrossHairRect().center();
+    constexpr int kArm = kCrossHairReach - kCrossHairGap;
+    for (const int side : {-1, 1}) {
+        const int near = side * (kCrossHairGap + 1);
+        const int far = side * kCrossHairReach;
+        painter.fillRect(
+            QRect(QPoint(centre.x() + std::min(near, far), centre.y()), QSize(kArm, 1)),
+            kCrossHairColour);
+        painter.fillRect(
+            QRect(QPoint(centre.x(), centre.y() + std::min(near, far)), QSize(1, kArm)),
+            kCrossHairColour);
+    }
+}
+
+QRect PlotArea::CrossHairRect() const {
+    const QPoint pixel(static_cast<int>(std::floor(keyboardPointer_.x() / kTwipsPerPixel)),
+                       static_cast<int>(std::floor(keyboardPointer_.y() / kTwipsPerPixel)));
+    return {pixel - QPoint(kCrossHairReach, kCrossHairReach),
+            QSize(2 * kCrossHairReach + 1, 2 * kCrossHairReach + 1)};
+}
+
+void PlotArea::MoveKeyboardPointerTo(QPointF twips) {
+    if (hasFocus()) update(CrossHairRect());
+    keyboardPointer_ = twips;
+    if (hasFocus()) update(CrossHairRect());
+    emit PointerMoved(twips);
 }
 
 void PlotArea::mouseMoveEvent(QMouseEvent* event) {
-    emit PointerMoved(event->position() * kTwipsPerPixel);
+    MoveKeyboardPointerTo(event->position() * kTwipsPerPixel);
+}
+
+void PlotArea::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        ShowContextMenu(CrossHairRect().center());
+        return;
+    }
+    const std::optional<PointerKey> key = PointerKeyOf(event->key());
+    if (!key) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const double step = event->modifiers() & Qt::ShiftModifier ? kPointerLargeStep : kPointerStep;
+    const PlotPoint moved =
+        MoveKeyboardPointer({keyboardPointer_.x(), keyboardPointer_.y()}, *key, step);
+    MoveKeyboardPointerTo(QPointF(moved.x, moved.y));
+}
+
+void PlotArea::contextMenuEvent(QContextMenuEvent* event) {
+    // The Menu key opens it at the keyboard pointer, a right click where the mouse is.
+    ShowContextMenu(event->reason() == QContextMenuEvent::Mouse ? event->pos()
+                                                                : CrossHairRect().center());
+}
+
+void PlotArea::ShowContextMenu(QPoint at) {
+    QMenu menu(this);
+    QAction* saveImage = menu.addAction(QStringLiteral("Salva immagine..."));
+    QAction* exportData = menu.addAction(QStringLiteral("Esporta dati..."));
+    saveImage->setEnabled(plot_.has_value());
+    exportData->setEnabled(plot_.has_value());
+    const QAction* chosen = menu.exec(mapToGlobal(at));
+    if (chosen == saveImage) emit SaveImageChosen();
+    if (chosen == exportData) emit ExportDataChosen();
+}
+
+void PlotArea::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PlotArea::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void PlotArea::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Shown by the program, not brought back from an icon by the window system.
+    if (!event->spontaneous()) {
+        keyboardPointer_ = {kKeyboardPointerStart.x, kKeyboardPointerStart.y};
+    }
 }
 
 }  // namespace amp::ui

@@ -9,14 +9,19 @@
 #include <vector>
 
 #include "graph/frame_geometry.h"
+#include "graph/keyboard_pointer.h"
 #include "graph/plot.h"
+
+class QPainter;
 
 namespace amp::ui {
 
 class ValueLabel;
 
 // Picture1: the white plot area with its fixed frame above the curves of the last plot.
-// Coordinates are twips from its top-left corner.
+// Coordinates are twips from its top-left corner. It takes the keyboard focus; then the arrow
+// keys, Home, End, Page Up and Page Down move a keyboard pointer, marked by a small cross-hair,
+// that a mouse movement puts where the mouse is. Every move of either pointer is reported.
 class PlotArea : public QWidget {
     Q_OBJECT
 
@@ -27,26 +32,49 @@ class PlotArea : public QWidget {
     // the given decimal separator.
     void ShowPlot(Plot plot, std::string_view decimalSeparator);
 
+    // The plot shown, once there is one.
+    const std::optional<Plot>& ShownPlot() const { return plot_; }
+
+    // Paints the plot area as the window shows it, with its labels but without the keyboard
+    // pointer and the focus frame, onto a device of the given device pixel ratio.
+    void PaintPicture(QPainter& painter, qreal devicePixelRatio) const;
+
   signals:
     void PointerMoved(QPointF twips);
+    // The choices of the context menu.
+    void SaveImageChosen();
+    void ExportDataChosen();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     // Places the label with its caption, colour and font as the frame has it.
     void PlaceFrameLabel(QLabel& label, const FrameLabel& frameLabel);
     // Paints the curves of the current plot at the screen's device pixel ratio.
     void PaintCurves();
+    // Puts the keyboard pointer at a position in twips and reports the move.
+    void MoveKeyboardPointerTo(QPointF twips);
+    // The pixels the cross-hair of the keyboard pointer covers.
+    QRect CrossHairRect() const;
+    void ShowContextMenu(QPoint at);
 
     std::vector<FrameLine> frameLines_;
-    // The labels each plot writes: Label1, Label17 and the caption under each decade.
+    // Every label of the frame, and among them the ones each plot writes: Label1, Label17 and the
+    // caption under each decade.
+    std::vector<QLabel*> frameLabels_;
     ValueLabel* gmax_ = nullptr;
     ValueLabel* halfPowerLevel_ = nullptr;
     std::vector<QLabel*> decadeFrequencies_;
     std::optional<Plot> plot_;
     QImage curves_;
+    QPointF keyboardPointer_{kKeyboardPointerStart.x, kKeyboardPointerStart.y};
 };
 
 }  // namespace amp::ui

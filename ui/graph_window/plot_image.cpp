@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 #include <cmath>
 
 #include "graph/curve_vertices.h"
@@ -14,16 +15,28 @@ namespace {
 
 const QColor kModulusColour(0, 0, 0);
 const QColor kPhaseColour(255, 0, 0);
+// Qt fills the outline of an antialiased polyline wider than a device pixel in one piece, at a
+// cost that grows with the area the polyline spans; short runs of it cover the same pixels at a
+// fraction of the cost. Their flat ends meet without overlapping.
+constexpr qsizetype kVerticesPerRun = 32;
 
 void DrawCurve(QPainter& painter, const Plot& plot, CurvePointFunction point, const QColor& colour,
                qreal devicePixelRatio) {
     const std::vector<PlotPoint> vertices =
         CurveVertices(plot, point, devicePixelRatio / kTwipsPerPixel);
+    // A pointer on a pixel reads out the position of the pixel's top-left corner: each point is
+    // centred on the pixel that reads it out, half a device pixel right of and below it.
+    const qreal toPixelCentre = 0.5 / devicePixelRatio;
     QPolygonF polyline;
     polyline.reserve(static_cast<qsizetype>(vertices.size()));
-    for (const PlotPoint& vertex : vertices) polyline.append(TwipsPoint(vertex.x, vertex.y));
-    painter.setPen(QPen(colour, 1.0));
-    painter.drawPolyline(polyline);
+    for (const PlotPoint& vertex : vertices) {
+        polyline.append(TwipsPoint(vertex.x, vertex.y) + QPointF(toPixelCentre, toPixelCentre));
+    }
+    painter.setPen(QPen(colour, 1.0, Qt::SolidLine, Qt::FlatCap));
+    for (qsizetype start = 0; start + 1 < polyline.size(); start += kVerticesPerRun) {
+        const qsizetype count = std::min(kVerticesPerRun + 1, polyline.size() - start);
+        painter.drawPolyline(polyline.constData() + start, static_cast<int>(count));
+    }
 }
 
 }  // namespace
@@ -41,8 +54,15 @@ QImage PaintPlotImage(const Plot& plot, qreal devicePixelRatio) {
 void RepaintPlotImage(const Plot& plot, QImage& image) {
     image.fill(Qt::white);
     QPainter painter(&image);
-    DrawCurve(painter, plot, ModulusPoint, kModulusColour, image.devicePixelRatio());
-    DrawCurve(painter, plot, PhasePoint, kPhaseColour, image.devicePixelRatio());
+    DrawCurves(painter, plot, image.devicePixelRatio());
+}
+
+void DrawCurves(QPainter& painter, const Plot& plot, qreal devicePixelRatio) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    DrawCurve(painter, plot, ModulusPoint, kModulusColour, devicePixelRatio);
+    DrawCurve(painter, plot, PhasePoint, kPhaseColour, devicePixelRatio);
+    painter.restore();
 }
 
 void PaintFrame(QPainter& painter, const std::vector<FrameLine>& lines) {

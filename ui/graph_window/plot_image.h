@@ -17,6 +17,10 @@ QImage PaintPlotImage(const Plot& plot, qreal devicePixelRatio);
 // curves of an earlier plot go, and its memory is reused.
 void RepaintPlotImage(const Plot& plot, QImage& image);
 
+// Draws both curves, antialiased, onto a device of the given device pixel ratio. Each point is
+// centred on the device pixel whose pointer read-out is the point's own position.
+void DrawCurves(QPainter& painter, const Plot& plot, qreal devicePixelRatio);
+
 // The fixed frame, drawn over the curves on every paint of the plot area.
 void PaintFrame(QPainter& painter, const std::vector<FrameLine>& lines);
 

@@ -11,18 +11,18 @@ using enum ControlLook;
 constexpr auto kControls = std::to_array<FormControl>({
     {OptionButton, "Option1", "Valori del  Modulo", 12750, 540, 1950, 585, 1},
     {Label, "Label22", "f", 12750, 1320, 225, 225},
-    {Value, "Label18", "", 13050, 1290, 1215, 255, 0, Readout},
+    {Value, "Label18", "", 13050, 1290, 1215, 255, 0, Readout, "Frequenza [Hz]"},
     {Label, "Label23", "[Hz]", 14400, 1290, 345, 255},
     {Label, "Label24", "|Vo/Vi|", 12420, 1650, 615, 255},
-    {Value, "Label19", "", 13050, 1650, 1215, 255, 0, Readout},
+    {Value, "Label19", "", 13050, 1650, 1215, 255, 0, Readout, "Modulo di Vo/Vi"},
 
     {OptionButton, "Option2", "Valori della Fase", 12780, 2040, 1950, 615, 2},
     {Label, "Label25", "f", 12720, 2820, 225, 225},
-    {Value, "Label20", "", 13050, 2790, 1245, 255, 0, Readout},
+    {Value, "Label20", "", 13050, 2790, 1245, 255, 0, Readout, "Frequenza [Hz]"},
     {Label, "Label26", "[Hz]", 14400, 2790, 345, 255},
     // The "Symbol" font's "F" is the Greek capital phi; the character itself needs no such font.
     {Label, "Label27", "Φ", 12630, 3150, 375, 255},
-    {Value, "Label21", "", 13050, 3150, 1245, 255, 0, PhaseReadout},
+    {Value, "Label21", "", 13050, 3150, 1245, 255, 0, PhaseReadout, "Fase di Vo/Vi [°]"},
     {Label, "Label28", "[°]", 14370, 3150, 405, 255},
 
     {Line, "Line8", "", 12450, 4020, 13170 - 12450, 0, 0, PhaseLegend},

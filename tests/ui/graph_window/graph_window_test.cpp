@@ -1,12 +1,19 @@
+#include <QBuffer>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSvgRenderer>
 #include <QtTest>
 
 #include "core/messages.h"
+#include "graph/plot_export.h"
 #include "tests/support/reference_design.h"
 #include "ui/graph_window/graph_window_set.h"
+#include "ui/graph_window/plot_area.h"
+#include "ui/graph_window/plot_files.h"
 #include "ui/graph_window/plot_image.h"
+#include "ui/qt_text.h"
 #include "ui/twips.h"
 
 namespace amp::ui {
@@ -46,29 +53,103 @@ GraphWindow* Plotted(GraphWindowSet& set, int range,
     return message ? nullptr : set.Window(range);
 }
 
+// Counts the paints of a widget and the largest area any of them covered, in pixels.
 class PaintCounter : public QObject {
   public:
     explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
     int count = 0;
+    int largestArea = 0;
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++count;
+        if (event->type() != QEvent::Paint) return false;
+        ++count;
+        int area = 0;
+        for (const QRect& rect : static_cast<QPaintEvent*>(event)->region()) {
+            area += rect.width() * rect.height();
+        }
+        largestArea = std::max(largestArea, area);
         return false;
     }
 };
 
-// Whether a pixel of this colour lies within two device pixels of a point given in twips.
+// Whether a pixel at least half covered by a curve of this colour, antialiased over white, lies
+// within two device pixels of a point given in twips.
 bool HasColourNear(const QImage& image, PlotPoint twips, QRgb colour) {
     const qreal devicePerTwip = image.devicePixelRatio() / kTwipsPerPixel;
     const QPoint centre(qRound(twips.x * devicePerTwip), qRound(twips.y * devicePerTwip));
+    const auto near = [colour](QRgb pixel) {
+        return std::abs(qRed(pixel) - qRed(colour)) <= 128 &&
+               std::abs(qGreen(pixel) - qGreen(colour)) <= 128 &&
+               std::abs(qBlue(pixel) - qBlue(colour)) <= 128;
+    };
     for (int dy = -2; dy <= 2; ++dy) {
         for (int dx = -2; dx <= 2; ++dx) {
             const QPoint p = centre + QPoint(dx, dy);
-            if (image.valid(p) && image.pixel(p) == colour) return true;
+            if (image.valid(p) && near(image.pixel(p))) return true;
         }
     }
     return false;
+}
+
+// What the side panel shows: each read-out row's visibility and text.
+QStringList PanelOf(QWidget* window) {
+    QStringList panel;
+    for (const char* name : {"Label18", "Label19", "Label20", "Label21", "Label22", "Label27"}) {
+        panel << QStringLiteral("%1 %2 %3")
+                     .arg(name)
+                     .arg(IsShown(window, name))
+                     .arg(TextOf(window, name));
+    }
+    return panel;
+}
+
+// Whether the side panel shows what the pointer read-out gives at the position, in twips (a
+// mouse there reports it; QTest cannot move the mouse to the pixel 0, 0).
+bool ReadsAsPointerAt(GraphWindow* window, QPointF twips) {
+    const QStringList shown = PanelOf(window);
+    window->ShowPointerReadout(twips);
+    return PanelOf(window) == shown;
+}
+
+// The keyboard cross-hair is the only pure blue of the plot area.
+bool ShowsCrossHair(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == qRgb(0, 0, 255)) return true;
+        }
+    }
+    return false;
+}
+
+// Records what a graph window asks of the user, and answers the file dialog with a set path.
+struct DialogRecorder {
+    QString answer;
+    QStringList captions;
+    QStringList suggestions;
+    QStringList messages;
+
+    GraphWindowDialogs Dialogs() {
+        return {[this](QWidget*, const QString& text) { messages << text; },
+                [this](QWidget*, const QString& caption, const QString& suggested, const QString&) {
+                    captions << caption;
+                    suggestions << QFileInfo(suggested).fileName();
+                    return answer;
+                }};
+    }
+};
+
+// Opens the plot area's context menu from the keyboard and chooses the entry.
+void ChooseFromMenu(QWidget* plotArea, const QString& entry) {
+    QTimer::singleShot(0, plotArea, [entry] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        for (QAction* action : menu->actions()) {
+            if (action->text() == entry) menu->setActiveAction(action);
+        }
+        QTest::keyClick(menu, menu->activeAction() ? Qt::Key_Return : Qt::Key_Escape);
+    });
+    QTest::keyClick(plotArea, Qt::Key_F10, Qt::ShiftModifier);
 }
 
 }  // namespace
@@ -87,6 +168,12 @@ class GraphWindowTest : public QObject {
     void RefusedRequestsTouchNoWindow();
     void CurvesArePaintedAtTheDevicePixelRatio();
     void PointerMovesNeverRepaintTheCurves();
+    void KeysMoveThePointerAsTheMouseWould();
+    void KeyboardPointerFollowsTheMouseAndKeepsItsPlace();
+    void ScreenReadersHearTheReadout();
+    void SavesTheShownGraphAndItsSamples();
+    void FailedSaveSaysWhyAndLeavesNoFile();
+    void FailedWriteKeepsTheEarlierFile();
 };
 
 void GraphWindowTest::EachRangeHasItsWindowWithAnEmptyPanel() {
@@ -259,6 +346,13 @@ void GraphWindowTest::CurvesArePaintedAtTheDevicePixelRatio() {
         QVERIFY(HasColourNear(image, PhasePoint(plot, 0), qRgb(255, 0, 0)));
         QVERIFY(HasColourNear(image, PhasePoint(plot, 500), qRgb(255, 0, 0)));
         QVERIFY(!HasColourNear(image, {5610, 7000}, qRgb(0, 0, 0)));  // under the curves
+
+        // Antialiased, the flat top of the modulus lies mostly in the row of device pixels whose
+        // read-out is Gmax, y = 480, and leaves the row above it at least half white.
+        const QPoint top(qRound(ModulusPoint(plot, topIndex).x * ratio / kTwipsPerPixel),
+                         qRound(480 * ratio / kTwipsPerPixel));
+        QVERIFY(qGray(image.pixel(top)) < 100);
+        QVERIFY(qGray(image.pixel(top - QPoint(0, 1))) > 100);
     }
 }
 
@@ -267,16 +361,202 @@ void GraphWindowTest::PointerMovesNeverRepaintTheCurves() {
     GraphWindow* window = Plotted(set, 6);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QCoreApplication::processEvents();
+    PlotAreaOf(window)->setFocus();
+    QCoreApplication::processEvents();
+    // With the focus the keyboard cross-hair follows, and only its old and new place repaint.
     PaintCounter paints(PlotAreaOf(window));
-    for (int x = 120; x < 11100; x += 600) MovePointer(window, x, 2000);
+    for (int x = 120; x < 11100; x += 600) {
+        MovePointer(window, x, 2000);
+        QCoreApplication::processEvents();
+    }
     Option(window, "Option2")->setChecked(true);
     MovePointer(window, 5610, 3780);
+    QCoreApplication::processEvents();
+    QVERIFY(paints.largestArea <= 2 * 17 * 17);
+
+    Option(window, "Option1")->setFocus();
+    QCoreApplication::processEvents();
+    paints.count = 0;
+    for (int x = 120; x < 11100; x += 600) MovePointer(window, x, 2000);
     QCoreApplication::processEvents();
     QCOMPARE(paints.count, 0);
 
     QVERIFY(Plotted(set, 6));
     QCoreApplication::processEvents();
     QCOMPARE(paints.count, 1);
+}
+
+void GraphWindowTest::KeysMoveThePointerAsTheMouseWould() {
+    GraphWindowSet set(".");
+    GraphWindow* window = Plotted(set, 6);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto* chiudi = window->findChild<QPushButton*>("Command1");
+    chiudi->setFocus();
+    QTest::keyClick(chiudi, Qt::Key_Tab);  // the chain leads round to the plot area
+    QVERIFY(PlotAreaOf(window)->hasFocus());
+    // In phase mode a single pixel changes both read-out values.
+    Option(window, "Option2")->setChecked(true);
+
+    struct Step {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int presses;
+        QPointF twips;  // where a mouse gives the same read-out
+    };
+    const Step steps[] = {
+        {Qt::Key_Right, Qt::NoModifier, 1, {135, 7980}},  // from 1 Hz on the axis, where it starts
+        {Qt::Key_Up, Qt::ShiftModifier, 1, {135, 7830}},
+        {Qt::Key_End, Qt::NoModifier, 1, {11100, 7830}},
+        {Qt::Key_PageUp, Qt::NoModifier, 1, {11100, 480}},
+        {Qt::Key_Down, Qt::NoModifier, 1, {11100, 495}},
+        {Qt::Key_Left, Qt::ShiftModifier, 1, {10950, 495}},
+        {Qt::Key_Home, Qt::NoModifier, 1, {120, 495}},
+        {Qt::Key_PageDown, Qt::NoModifier, 1, {120, 7980}},
+        // Held beyond each edge it stops on the last pixel, 816 x 562.
+        {Qt::Key_Right, Qt::ShiftModifier, 90, {12240, 7980}},
+        {Qt::Key_Down, Qt::ShiftModifier, 90, {12240, 8430}},
+        {Qt::Key_Left, Qt::ShiftModifier, 90, {0, 8430}},
+        {Qt::Key_Up, Qt::ShiftModifier, 90, {0, 0}},
+    };
+    for (const Step& step : steps) {
+        for (int i = 0; i < step.presses; ++i) {
+            QTest::keyClick(PlotAreaOf(window), step.key, step.modifiers);
+        }
+        QVERIFY(ReadsAsPointerAt(window, step.twips));
+    }
+    Option(window, "Option1")->setChecked(true);
+    QTest::keyClick(PlotAreaOf(window), Qt::Key_Down, Qt::ShiftModifier);
+    QVERIFY(IsShown(window, "Label19") && !IsShown(window, "Label21"));
+    QVERIFY(ReadsAsPointerAt(window, {0, 150}));
+}
+
+void GraphWindowTest::KeyboardPointerFollowsTheMouseAndKeepsItsPlace() {
+    GraphWindowSet set(".");
+    GraphWindow* window = Plotted(set, 6);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QWidget* plot = PlotAreaOf(window);
+    QTest::mouseClick(plot, Qt::LeftButton, {}, QPoint(374, 178));
+    QVERIFY(plot->hasFocus());
+    QVERIFY(ShowsCrossHair(plot->grab().toImage()));
+    MovePointer(window, 5610, 2670);
+    QTest::keyClick(plot, Qt::Key_Right);
+    QVERIFY(ReadsAsPointerAt(window, {5625, 2670}));
+
+    Option(window, "Option1")->setFocus();
+    QVERIFY(!ShowsCrossHair(plot->grab().toImage()));
+    plot->setFocus();
+    QTest::keyClick(plot, Qt::Key_Right);
+    QVERIFY(ReadsAsPointerAt(window, {5640, 2670}));
+
+    window->hide();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    plot->setFocus();
+    QTest::keyClick(plot, Qt::Key_Up);
+    QVERIFY(ReadsAsPointerAt(window, {120, 7965}));
+}
+
+void GraphWindowTest::ScreenReadersHearTheReadout() {
+    GraphWindowSet set(".");
+    GraphWindow* window = Plotted(set, 6);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QWidget* plot = PlotAreaOf(window);
+    QCOMPARE(plot->accessibleName(), QStringLiteral("Grafico di Vo/Vi"));
+    MovePointer(window, 5610, 480);
+    QCOMPARE(plot->accessibleDescription(), QStringLiteral("f 1000 Hz, |Vo/Vi| 0.91"));
+    Option(window, "Option2")->setChecked(true);
+    plot->setFocus();
+    QTest::keyClick(plot, Qt::Key_Down);
+    QCOMPARE(plot->accessibleDescription(), QString::fromUtf8("f 1000 Hz, fase 98.55°"));
+
+    auto* phase = window->findChild<QLabel*>("Label21");
+    QCOMPARE(phase->accessibleName(), QStringLiteral("98.55"));
+    QCOMPARE(phase->accessibleDescription(), QString::fromUtf8("Fase di Vo/Vi [°]"));
+    QCOMPARE(window->findChild<QLabel*>("Label18")->accessibleDescription(), "Frequenza [Hz]");
+    QCOMPARE(window->findChild<QLabel*>("Label1")->accessibleName(), QStringLiteral("0.91"));
+}
+
+void GraphWindowTest::SavesTheShownGraphAndItsSamples() {
+    QTemporaryDir folder;
+    DialogRecorder dialogs;
+    GraphWindowSet set(",", dialogs.Dialogs());
+    GraphWindow* window = Plotted(set, 6);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto* plot = window->findChild<PlotArea*>("Picture1");
+    plot->setFocus();
+
+    dialogs.answer = folder.filePath("grafico.png");
+    ChooseFromMenu(plot, QStringLiteral("Salva immagine..."));
+    const QImage png(dialogs.answer);
+    QCOMPARE(png.size(), plot->size() * 2);
+    QVERIFY(!ShowsCrossHair(png));
+    QCOMPARE(png.pixel(png.width() / 2, 2 * 532), qRgb(0, 0, 0));  // the frequency axis
+
+    // At the window's own resolution the image is what the window shows, less the focus cues.
+    Option(window, "Option1")->setFocus();
+    QBuffer screenResolution;
+    screenResolution.open(QIODevice::WriteOnly);
+    QVERIFY(WritePlotPng(*plot, 1.0, screenResolution));
+    QCOMPARE(QImage::fromData(screenResolution.data()),
+             plot->grab().toImage().convertToFormat(QImage::Format_RGB32));
+
+    dialogs.answer = folder.filePath("grafico.svg");
+    ChooseFromMenu(plot, QStringLiteral("Salva immagine..."));
+    QSvgRenderer svg(dialogs.answer);
+    QVERIFY(svg.isValid());
+    QCOMPARE(svg.viewBox(), plot->rect());
+
+    dialogs.answer = folder.filePath("dati.csv");
+    ChooseFromMenu(plot, QStringLiteral("Esporta dati..."));
+    QFile csv(dialogs.answer);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QCOMPARE(csv.readAll().toStdString(), PlotCsv(*plot->ShownPlot()));
+
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    QCOMPARE(dialogs.captions, QStringList({"Salva immagine", "Salva immagine", "Esporta dati"}));
+    QCOMPARE(dialogs.suggestions.front(), "grafico-1Hz-1MHz-" + today + ".png");
+    QCOMPARE(dialogs.suggestions.back(), "dati-1Hz-1MHz-" + today + ".csv");
+    QVERIFY(dialogs.messages.isEmpty());
+    // Nothing but the three files: no temporary file stays behind.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"dati.csv", "grafico.png", "grafico.svg"}));
+}
+
+void GraphWindowTest::FailedSaveSaysWhyAndLeavesNoFile() {
+    QTemporaryDir folder;
+    DialogRecorder dialogs;
+    GraphWindowSet set(".", dialogs.Dialogs());
+    GraphWindow* window = Plotted(set, 1);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QWidget* plot = PlotAreaOf(window);
+
+    ChooseFromMenu(plot, QStringLiteral("Esporta dati..."));  // cancelled: an empty answer
+    QVERIFY(dialogs.messages.isEmpty());
+
+    // Into a folder that does not exist.
+    const QString data = folder.filePath("assente/dati.csv");
+    const QString image = folder.filePath("assente/grafico.svg");
+    dialogs.answer = data;
+    ChooseFromMenu(plot, QStringLiteral("Esporta dati..."));
+    dialogs.answer = image;
+    ChooseFromMenu(plot, QStringLiteral("Salva immagine..."));
+    QCOMPARE(dialogs.messages, QStringList({ToQString(FileNotSavedMessage(ToStdString(data))),
+                                            ToQString(FileNotSavedMessage(ToStdString(image)))}));
+    QVERIFY(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+void GraphWindowTest::FailedWriteKeepsTheEarlierFile() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("dati.csv");
+    QVERIFY(WriteFileSafely(path, [](QIODevice& file) { return file.write("prima\n") == 6; }));
+    QVERIFY(!WriteFileSafely(path, [](QIODevice& file) {
+        file.write("a metà");
+        return false;
+    }));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("prima\n"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"dati.csv"});
 }
 
 }  // namespace amp::ui

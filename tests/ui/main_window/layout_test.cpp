@@ -177,7 +177,7 @@ class LayoutTest : public QObject {
         QCOMPARE(QApplication::focusWidget()->objectName(), "Option3");
     }
 
-    void boxesAreNamedForScreenReaders() {
+    void boxesAndResultsAreNamedForScreenReaders() {
         const QStringList names{
             "fi [Hz]",   "fs [Hz]",   "Ri [kohm]", "Avcb",     "R2 [kohm]", "R [kohm]", "R3 [kohm]",
             "R5 [kohm]", "RL [kohm]", "R1 [kohm]", "C1 [uF]",  "C2 [pF]",   "C3 [uF]",  "C4 [pF]",
@@ -186,6 +186,13 @@ class LayoutTest : public QObject {
         for (int number = 1; number <= 21; ++number) {
             QCOMPARE(form.Get<QLineEdit>(QStringLiteral("Text%1").arg(number)).accessibleName(),
                      names[number - 1]);
+        }
+        // The result labels say their value as their name and their quantity beside it.
+        const QStringList results{"Label40", "Label44", "Label47", "Label48"};
+        const QStringList quantities{"Modulo di Vo/Vi", QString::fromUtf8("Fase di Vo/Vi [°]"),
+                                     "fi effettiva [Hz]", "fs effettiva [Hz]"};
+        for (qsizetype k = 0; k < results.size(); ++k) {
+            QCOMPARE(form.Get<QLabel>(results[k]).accessibleDescription(), quantities[k]);
         }
     }
 
@@ -215,8 +222,16 @@ class LayoutTest : public QObject {
         QCOMPARE(credits.palette().color(QPalette::Window), QColor(0, 192, 192));
         QCOMPARE(credits.frameShape(), QFrame::Box);
 
-        const QImage alarm = form.Get<QPushButton>("Command6").grab().toImage();
+        auto& alarmButton = form.Get<QPushButton>("Command6");
+        const QImage alarm = alarmButton.grab().toImage();
         QCOMPARE(alarm.pixelColor(alarm.width() / 10, alarm.height() / 2), QColor(255, 0, 0));
+        QVERIFY(alarm.pixelColor(2, alarm.height() / 2) != QColor(Qt::black));
+        // The keyboard focus shows plainly on the red face: a black ring three pixels wide.
+        QApplication::setActiveWindow(&form.window());
+        QVERIFY(QTest::qWaitForWindowActive(&form.window()));
+        alarmButton.setFocus();
+        const QImage focused = alarmButton.grab().toImage();
+        QCOMPARE(focused.pixelColor(2, focused.height() / 2), QColor(Qt::black));
     }
 
     void schematicIsABorderedGreyscalePicture() {

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QIODevice;
+class QWidget;
+
+namespace amp::ui {
+
+class PlotArea;
+
+// Asks where to save a file: the dialog's caption, the suggested path and the file types offered
+// ("Immagine PNG (*.png);;Immagine SVG (*.svg)"). Returns the chosen path, or an empty text when
+// the user cancels. The program asks through the file dialog; tests answer at once.
+using SaveFileChooser = std::function<QString(QWidget* parent, const QString& caption,
+                                              const QString& suggestedPath, const QString& types)>;
+
+// The toolkit's file dialog for saving. A name typed without a suffix gets the one of the
+// file type selected.
+QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                        const QString& types);
+
+// Writes the file through a temporary file beside it, which takes the file's name only when all
+// of it was written: a failed write leaves no partial file and an earlier file of that name as
+// it was. Returns whether the file was written.
+bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write);
+
+// The plot area as the window shows it, as PNG at the given device pixel ratio.
+bool WritePlotPng(const PlotArea& plotArea, qreal devicePixelRatio, QIODevice& file);
+
+// The plot area as the window shows it, as SVG with the curves as lines.
+bool WritePlotSvg(const PlotArea& plotArea, QIODevice& file);
+
+}  // namespace amp::ui
