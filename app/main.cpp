@@ -2,11 +2,10 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
-#include "app/font_warmup.h"
+#include "app/startup_preparation.h"
 #include "core/messages.h"
 #include "ui/calculator.h"
 #include "ui/fonts.h"
-#include "ui/icon.h"
 #include "ui/qt_text.h"
 
 namespace {
@@ -43,11 +42,11 @@ int main(int argc, char* argv[]) {
         parser.showHelp();
     }
 
-    const amp::app::FontConfigurationWarmup fontConfiguration;
+    amp::app::StartupPreparation preparation;
     QApplication application(argc, argv);
+    application.setWindowIcon(preparation.WindowIcon());
     // Qt has taken out its own options: whatever is left unknown is refused.
     parser.process(application);
-    application.setWindowIcon(amp::ui::AmplifierIcon());
     // The program ends when its last shown window closes; hidden windows never keep it running.
     application.setQuitOnLastWindowClosed(true);
     amp::ui::RegisterFontSubstitutions();

@@ -1,6 +1,7 @@
 #include "ui/icon.h"
 
 #include <QDirIterator>
+#include <QPixmap>
 
 // Resources compiled into a static library reach the program only when something refers to them.
 static void RegisterIconResource() {
@@ -9,13 +10,22 @@ static void RegisterIconResource() {
 
 namespace amp::ui {
 
-QIcon AmplifierIcon() {
+std::vector<QImage> AmplifierIconImages() {
     [[maybe_unused]] static const bool registered = (RegisterIconResource(), true);
+    std::vector<QImage> images;
+    QDirIterator files(QStringLiteral(":/icon"), QDir::Files);
+    while (files.hasNext()) images.emplace_back(files.next());
+    return images;
+}
+
+QIcon AmplifierIcon(const std::vector<QImage>& images) {
     QIcon icon;
-    // One PNG per size; the icon reads each one's size from the image.
-    QDirIterator sizes(QStringLiteral(":/icon"), QDir::Files);
-    while (sizes.hasNext()) icon.addFile(sizes.next());
+    for (const QImage& image : images) icon.addPixmap(QPixmap::fromImage(image));
     return icon;
+}
+
+QIcon AmplifierIcon() {
+    return AmplifierIcon(AmplifierIconImages());
 }
 
 }  // namespace amp::ui

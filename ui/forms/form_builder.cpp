@@ -53,11 +53,13 @@ void SetBackground(QWidget& widget, QPalette::ColorRole role, const QColor& colo
 }
 
 QWidget* CreateTextBox(const FormControl& entry, QWidget& form) {
-    auto* box = new QLineEdit(ToQString(entry.caption), &form);
+    // The text comes last: a line edit lays its text out again at every change of font.
+    auto* box = new QLineEdit(&form);
     box->setFont(ControlFont());
     // A line edit keeps 32767 characters of a paste by default: a longer one would be checked
     // and read as another number without a sign of it.
     box->setMaxLength(std::numeric_limits<int>::max());
+    box->setText(ToQString(entry.caption));
     return box;
 }
 
