@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QEvent>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
@@ -16,6 +17,27 @@
 
 namespace amp::bench {
 namespace {
+
+// Counts the paint events of a widget, so that a benchmark can wait until a change is painted.
+class PaintCounter : public QObject {
+  public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int Count() const { return count_; }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++count_;
+        return false;
+    }
+
+  private:
+    int count_ = 0;
+};
+
+// Runs the event loop until the widget has been painted once more than `paintsBefore`.
+void ProcessEventsUntilPainted(const PaintCounter& counter, int paintsBefore) {
+    while (counter.Count() == paintsBefore) QApplication::processEvents();
+}
 
 Plot ReferencePlot(int sampleCount) {
     return std::get<Plot>(
@@ -60,6 +82,26 @@ void BM_ReadoutMove(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadoutMove)->Unit(benchmark::kMicrosecond);
+
+// "Grafico di Vo/Vi" as the program runs it, seen from outside: from the call with the typed
+// reference texts to the plot area painted with the new curves, on a window already shown.
+// Wall time, since the sweep may share its work with other threads.
+void BM_GraphRequest(benchmark::State& state) {
+    const FieldTexts texts = test_support::ReferenceTexts(static_cast<int>(state.range(0)));
+    ui::GraphWindowSet windows(QLocale::c());
+    if (windows.ShowGraph(texts, kReferenceRange)) {
+        state.SkipWithError("the reference design does not plot");
+        return;
+    }
+    const PaintCounter paints(windows.Window(kReferenceRange)->findChild<QWidget*>("Picture1"));
+    ProcessEventsUntilPainted(paints, 0);
+    for (auto _ : state) {
+        const int paintsBefore = paints.Count();
+        windows.ShowGraph(texts, kReferenceRange);
+        ProcessEventsUntilPainted(paints, paintsBefore);
+    }
+}
+BENCHMARK(BM_GraphRequest)->Apply(WithSampleCounts)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace amp::bench
