@@ -9,6 +9,7 @@
 #include <array>
 
 #include "bench/bench_inputs.h"
+#include "core/sweep_pool.h"
 #include "graph/frame_geometry.h"
 #include "graph/plot.h"
 #include "tests/support/reference_design.h"
@@ -84,11 +85,12 @@ void BM_ReadoutMove(benchmark::State& state) {
 BENCHMARK(BM_ReadoutMove)->Unit(benchmark::kMicrosecond);
 
 // "Grafico di Vo/Vi" as the program runs it, seen from outside: from the call with the typed
-// reference texts to the plot area painted with the new curves, on a window already shown.
-// Wall time, since the sweep may share its work with other threads.
+// reference texts to the plot area painted with the new curves, on a window already shown, with
+// the program's sweep pool. Wall time, since the sweep shares its work with other threads.
 void BM_GraphRequest(benchmark::State& state) {
     const FieldTexts texts = test_support::ReferenceTexts(static_cast<int>(state.range(0)));
-    ui::GraphWindowSet windows(QLocale::c());
+    SweepPool pool;
+    ui::GraphWindowSet windows(QLocale::c(), {}, &pool);
     if (windows.ShowGraph(texts, kReferenceRange)) {
         state.SkipWithError("the reference design does not plot");
         return;

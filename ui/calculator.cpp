@@ -6,7 +6,8 @@
 namespace amp::ui {
 
 Calculator::Calculator(MessageSink showMessage, const QLocale& locale)
-    : graphs_(locale, AmplifierIcon()), form1_(std::move(showMessage), locale) {
+    : graphs_(locale, AmplifierIcon(), &sweepPool_),
+      form1_(std::move(showMessage), locale, &sweepPool_) {
     QObject::connect(&form1_, &MainWindow::graphRequested, &form1_, [this] { RequestGraph(); });
     // Hidden graph windows never outlive Form1; shown ones stay until closed.
     QObject::connect(&form1_, &MainWindow::closing, &form1_,

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include "core/sweep_pool.h"
 #include "ui/graph_window/graph_window_set.h"
 #include "ui/main_window/main_window.h"
 #include "ui/message_box.h"
@@ -22,8 +23,10 @@ class Calculator {
   private:
     void RequestGraph();
 
-    // Declared first so the graph windows outlive Form1: a shown one stays open after Form1 has
-    // closed, until the user closes it.
+    // The threads that share long sweeps, for as long as the program runs.
+    SweepPool sweepPool_;
+    // Declared before Form1 so the graph windows outlive it: a shown one stays open after Form1
+    // has closed, until the user closes it.
     GraphWindowSet graphs_;
     MainWindow form1_;
 };

@@ -4,10 +4,11 @@
 
 namespace amp::ui {
 
-GraphWindowSet::GraphWindowSet(QLocale locale, QIcon icon)
+GraphWindowSet::GraphWindowSet(QLocale locale, QIcon icon, SweepPool* sweepPool)
     : locale_(std::move(locale)),
       icon_(std::move(icon)),
-      decimalSeparator_(locale_.decimalPoint().toStdString()) {}
+      decimalSeparator_(locale_.decimalPoint().toStdString()),
+      sweepPool_(sweepPool) {}
 
 GraphWindowSet::~GraphWindowSet() {
     for (const QPointer<GraphWindow>& window : windows_) delete window.data();
@@ -17,8 +18,8 @@ std::optional<std::string> GraphWindowSet::ShowGraph(const FieldTexts& texts,
                                                      std::optional<int> selectedRange) {
     const GraphRequest request = RequestGraph(texts, selectedRange);
     if (const auto* failure = std::get_if<Failure>(&request.inputs)) return failure->message;
-    Outcome<Plot> plot =
-        PlotResponse(std::get<GraphInputs>(request.inputs), *request.RangeIndex, decimalSeparator_);
+    Outcome<Plot> plot = PlotResponse(std::get<GraphInputs>(request.inputs), *request.RangeIndex,
+                                      decimalSeparator_, sweepPool_);
     if (const auto* failure = std::get_if<Failure>(&plot)) return failure->message;
     ShowPlot(std::get<Plot>(std::move(plot)));
     return std::nullopt;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/field.h"
+#include "core/sweep_pool.h"
 #include "graph/plot.h"
 #include "graph/plot_grid.h"
 #include "ui/graph_window/graph_window.h"
@@ -18,7 +19,8 @@ namespace amp::ui {
 // are top-level: a shown one outlives the main window until the user closes it.
 class GraphWindowSet {
   public:
-    explicit GraphWindowSet(QLocale locale, QIcon icon = {});
+    // A sweep pool shares the plots' sweeps among its threads.
+    explicit GraphWindowSet(QLocale locale, QIcon icon = {}, SweepPool* sweepPool = nullptr);
     ~GraphWindowSet();
     GraphWindowSet(const GraphWindowSet&) = delete;
     GraphWindowSet& operator=(const GraphWindowSet&) = delete;
@@ -41,6 +43,7 @@ class GraphWindowSet {
     QLocale locale_;
     QIcon icon_;
     std::string decimalSeparator_;
+    SweepPool* sweepPool_;
     std::array<QPointer<GraphWindow>, kRangeCount> windows_;
 };
 

@@ -38,10 +38,12 @@ QString AccessibleName(Field field) {
 
 }  // namespace
 
-MainWindow::MainWindow(MessageSink showMessage, const QLocale& locale, QWidget* parent)
+MainWindow::MainWindow(MessageSink showMessage, const QLocale& locale, SweepPool* sweepPool,
+                       QWidget* parent)
     : QWidget(parent),
       showMessage_(std::move(showMessage)),
-      decimalSeparator_(ToStdString(locale.decimalPoint())) {
+      decimalSeparator_(ToStdString(locale.decimalPoint())),
+      sweepPool_(sweepPool) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ToQString(kApplicationTitle));
     setWindowIcon(AmplifierIcon());
@@ -114,7 +116,7 @@ void MainWindow::SizeComponents() {
 }
 
 void MainWindow::EvaluateResponse() {
-    const auto outcome = amp::EvaluateResponse(FieldTextsNow(), decimalSeparator_);
+    const auto outcome = amp::EvaluateResponse(FieldTextsNow(), decimalSeparator_, sweepPool_);
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
         ShowMessage(ToQString(failure->message));
         return;

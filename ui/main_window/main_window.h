@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/field.h"
+#include "core/sweep_pool.h"
 #include "ui/message_box.h"
 
 class QButtonGroup;
@@ -22,8 +23,10 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
   public:
+    // A sweep pool shares the evaluation's sweep among its threads.
     explicit MainWindow(MessageSink showMessage = ShowModalMessage,
-                        const QLocale& locale = QLocale(), QWidget* parent = nullptr);
+                        const QLocale& locale = QLocale(), SweepPool* sweepPool = nullptr,
+                        QWidget* parent = nullptr);
 
     // The texts of Text1 ... Text21 as they are now.
     FieldTexts FieldTextsNow() const;
@@ -61,6 +64,7 @@ class MainWindow : public QWidget {
 
     MessageSink showMessage_;
     std::string decimalSeparator_;
+    SweepPool* sweepPool_;
     std::array<QLineEdit*, kFieldCount> boxes_{};
     QButtonGroup* rangeOptions_ = nullptr;
     QLabel* modulus_ = nullptr;
