@@ -7,9 +7,10 @@
 #include "core/circuit_values.h"
 #include "core/field.h"
 #include "core/outcome.h"
-#include "core/sweep_pool.h"
 
 namespace amp {
+
+class SweepPool;
 
 // Captions of Label40 (modulus at f), Label44 (phase at f), Label47 (effective fi), Label48
 // (effective fs).

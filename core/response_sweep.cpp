@@ -6,6 +6,7 @@
 
 #include "core/complex.h"
 #include "core/ratio_kernel.h"
+#include "core/sweep_pool.h"
 
 namespace amp {
 namespace {

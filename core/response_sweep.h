@@ -4,9 +4,10 @@
 #include <vector>
 
 #include "core/circuit_values.h"
-#include "core/sweep_pool.h"
 
 namespace amp {
+
+class SweepPool;
 
 // Modulus and phase of Vo/Vi at samples 0 ... moduli.size() - 1 of the sweep of n steps over
 // the given decades (at SweepFrequency), each bit for bit what TransferFunction gives there.

@@ -5,11 +5,12 @@
 #include <vector>
 
 #include "core/outcome.h"
-#include "core/sweep_pool.h"
 #include "graph/graph_request.h"
 #include "graph/plot_grid.h"
 
 namespace amp {
+
+class SweepPool;
 
 // A point of a curve in the plot area's twips.
 struct PlotPoint {

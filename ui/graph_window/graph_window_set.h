@@ -8,10 +8,13 @@
 #include <string>
 
 #include "core/field.h"
-#include "core/sweep_pool.h"
 #include "graph/plot.h"
 #include "graph/plot_grid.h"
 #include "ui/graph_window/graph_window.h"
+
+namespace amp {
+class SweepPool;
+}
 
 namespace amp::ui {
 

@@ -8,12 +8,15 @@
 #include <vector>
 
 #include "core/field.h"
-#include "core/sweep_pool.h"
 #include "ui/message_box.h"
 
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
+
+namespace amp {
+class SweepPool;
+}
 
 namespace amp::ui {
 
