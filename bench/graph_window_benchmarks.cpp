@@ -1,7 +1,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QEvent>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
@@ -9,6 +8,7 @@
 #include <array>
 
 #include "bench/bench_inputs.h"
+#include "bench/paint_wait.h"
 #include "core/sweep_pool.h"
 #include "graph/frame_geometry.h"
 #include "graph/plot.h"
@@ -18,27 +18,6 @@
 
 namespace amp::bench {
 namespace {
-
-// Counts the paint events of a widget, so that a benchmark can wait until a change is painted.
-class PaintCounter : public QObject {
-  public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int Count() const { return count_; }
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++count_;
-        return false;
-    }
-
-  private:
-    int count_ = 0;
-};
-
-// Runs the event loop until the widget has been painted once more than `paintsBefore`.
-void ProcessEventsUntilPainted(const PaintCounter& counter, int paintsBefore) {
-    while (counter.Count() == paintsBefore) QApplication::processEvents();
-}
 
 Plot ReferencePlot(int sampleCount) {
     return std::get<Plot>(
