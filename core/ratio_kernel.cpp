@@ -15,7 +15,8 @@ namespace HWY_NAMESPACE {
 namespace {
 
 namespace hn = hwy::HWY_NAMESPACE;
-using D = hn::ScalableTag<double>;
+// At most kRatioKernelMultiple lanes, so that the vectors always divide the count.
+using D = hn::CappedTag<double, kRatioKernelMultiple>;
 using V = hn::Vec<D>;
 
 struct ComplexV {

@@ -6,8 +6,8 @@
 
 namespace amp {
 
-// The kernel works in whole vectors of doubles; the widest one this machine family has holds
-// eight, so a count that is a multiple of eight suits every instruction set.
+// The kernel works in whole vectors of at most eight doubles (the width of AVX-512), so a count
+// that is a multiple of eight suits every instruction set.
 inline constexpr std::size_t kRatioKernelMultiple = 8;
 
 // For each of the count frequencies, the modulus of Vo/Vi and, when quotients is not null, its
