@@ -5,6 +5,8 @@
 #include "bench/bench_inputs.h"
 #include "core/circuit_values.h"
 #include "core/evaluation.h"
+#include "core/response_sweep.h"
+#include "core/sweep_pool.h"
 #include "tests/support/reference_design.h"
 
 namespace amp::bench {
@@ -31,20 +33,47 @@ void BM_TransferFunctionSweep(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(frequencies.size()));
 }
-BENCHMARK(BM_TransferFunctionSweep)->Apply(WithSampleCounts)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TransferFunctionSweep)
+    ->Apply(WithSampleCounts)
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
 
-// "Calcola Modulo e Fase, fi e fs effettive" from the typed texts to the four captions.
+// The fast path beside the floor: modulus and phase at samples 0 ... N + 1 of the six-decade
+// sweep, powers of ten included, in vector registers, on the calling thread alone (0) or shared
+// with the pool of the program (1).
+void BM_ResponseSweep(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    const CircuitValues values = ReadCircuitValues(test_support::ReferenceTexts(n));
+    SweepPool pool;
+    SweepPool* shared = state.range(1) == 1 ? &pool : nullptr;
+    std::vector<double> moduli(static_cast<std::size_t>(n) + 2);
+    std::vector<double> phases(moduli.size());
+    for (auto _ : state) {
+        SweepResponse(values, kEvaluationDecades, n, moduli, phases, shared);
+        benchmark::DoNotOptimize(moduli.data());
+        benchmark::DoNotOptimize(phases.data());
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(moduli.size()));
+}
+BENCHMARK(BM_ResponseSweep)
+    ->ArgsProduct({{kSampleCounts.begin(), kSampleCounts.end()}, {0, 1}})
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// "Calcola Modulo e Fase, fi e fs effettive" from the typed texts to the four captions, with the
+// program's sweep pool.
 void BM_Evaluation(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     const FieldTexts texts = test_support::ReferenceTexts(n);
-    if (Failed(EvaluateResponse(texts, "."))) {
+    SweepPool pool;
+    if (Failed(EvaluateResponse(texts, ".", &pool))) {
         state.SkipWithError("the reference design does not evaluate");
         return;
     }
-    for (auto _ : state) benchmark::DoNotOptimize(EvaluateResponse(texts, "."));
+    for (auto _ : state) benchmark::DoNotOptimize(EvaluateResponse(texts, ".", &pool));
     state.SetItemsProcessed(state.iterations() * (static_cast<int64_t>(n) + 2));
 }
-BENCHMARK(BM_Evaluation)->Apply(WithSampleCounts)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Evaluation)->Apply(WithSampleCounts)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace amp::bench

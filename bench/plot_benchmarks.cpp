@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_inputs.h"
+#include "core/sweep_pool.h"
 #include "graph/plot.h"
 #include "tests/support/reference_design.h"
 
@@ -8,11 +9,12 @@ namespace amp::bench {
 namespace {
 
 // The plot generator from converted values to the captions and every curve point the painter
-// asks for: N + 2 points of each curve.
+// asks for: N + 2 points of each curve; with the program's sweep pool.
 void BM_PlotResponse(benchmark::State& state) {
     const GraphInputs inputs = test_support::ReferenceInputs(static_cast<int>(state.range(0)));
+    SweepPool pool;
     for (auto _ : state) {
-        Outcome<Plot> outcome = PlotResponse(inputs, kReferenceRange, ".");
+        Outcome<Plot> outcome = PlotResponse(inputs, kReferenceRange, ".", &pool);
         if (Failed(outcome)) {
             state.SkipWithError("the reference design does not plot");
             return;
@@ -26,7 +28,7 @@ void BM_PlotResponse(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * (static_cast<int64_t>(inputs.N) + 2));
 }
-BENCHMARK(BM_PlotResponse)->Apply(WithSampleCounts)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlotResponse)->Apply(WithSampleCounts)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace amp::bench

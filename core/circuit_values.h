@@ -41,12 +41,6 @@ inline Response Evaluate(const CircuitValues& v, double f) {
                             v.R4, v.R5, v.RL, v.R);
 }
 
-// The ratio alone, for sweeps that need only its modulus.
-inline Complex EvaluateRatio(const CircuitValues& v, double f) {
-    return TransferRatio(f, v.Avo, v.fc, v.C1, v.C2, v.C3, v.C4, v.C5, v.C6, v.R1, v.R2, v.R3, v.R4,
-                         v.R5, v.RL, v.R);
-}
-
 // Sample i of n over the given decades: 10 ^ ((decades x i) / n), the product in integers.
 double SweepFrequency(int decades, int i, int n);
 

@@ -5,7 +5,11 @@
 namespace amp {
 
 double PhaseDeg(Complex z) {
-    const double t = std::atan(z.Im / z.Re);
+    return PhaseDegOfQuotient(z.Im / z.Re);
+}
+
+double PhaseDegOfQuotient(double imOverRe) {
+    const double t = std::atan(imOverRe);
     return (t * 180.0) / kPi;
 }
 

@@ -6,6 +6,8 @@ namespace amp {
 
 // The short value of pi that every angular frequency and every degree conversion uses.
 inline constexpr double kPi = 3.14159265358979;
+// 2 x pi as one double product, the factor of every angular frequency.
+inline constexpr double kTwoPi = 2.0 * kPi;
 
 struct Complex {
     double Re = 0.0;
@@ -33,5 +35,8 @@ inline double Modulus(Complex z) {
 // Principal arctangent of Im/Re in degrees: the sign of Re is ignored, so the result lies
 // strictly between -90 and +90.
 double PhaseDeg(Complex z);
+
+// The same from the quotient Im/Re, for sweeps that form the quotients several at a time.
+double PhaseDegOfQuotient(double imOverRe);
 
 }  // namespace amp

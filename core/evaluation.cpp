@@ -5,6 +5,7 @@
 #include "core/field_check.h"
 #include "core/messages.h"
 #include "core/number_format.h"
+#include "core/response_sweep.h"
 
 namespace amp {
 namespace {
@@ -26,20 +27,11 @@ int FindCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n, 
 
 }  // namespace
 
-std::vector<double> SweepModulus(const CircuitValues& values, int n) {
+std::vector<double> SweepModulus(const CircuitValues& values, int n, SweepPool* pool) {
     std::vector<double> sweep(static_cast<std::size_t>(n) + 3, 0.0);
-    for (int i = 0; i <= n; ++i) {
-        sweep[i] = Modulus(EvaluateRatio(values, SweepFrequency(kEvaluationDecades, i, n)));
-    }
+    SweepResponse(values, kEvaluationDecades, n, std::span(sweep).first(sweep.size() - 2), {},
+                  pool);
     return sweep;
-}
-
-double MaxModulus(const std::vector<double>& sweep, int n) {
-    double max = sweep[0];
-    for (int i = 0; i <= n; ++i) {
-        if (sweep[i] >= max) max = sweep[i];
-    }
-    return max;
 }
 
 int FindLowerCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n) {
@@ -53,7 +45,7 @@ int FindUpperCutoffIndex(const std::vector<double>& sweep, double maxModulus, in
 }
 
 Outcome<EvaluationCaptions> EvaluateResponse(const FieldTexts& texts,
-                                             std::string_view decimalSeparator) {
+                                             std::string_view decimalSeparator, SweepPool* pool) {
     if (auto message = CheckFields(texts, kEvaluationCheckOrder)) return Failure{*message};
     const CircuitValues values = ReadCircuitValues(texts);
     if (auto message = CheckOpAmpValues(values)) return Failure{*message};
@@ -67,11 +59,11 @@ Outcome<EvaluationCaptions> EvaluateResponse(const FieldTexts& texts,
     const Response atF = Evaluate(values, f);
     if (!std::isfinite(atF.Modulus) || !std::isfinite(atF.PhaseDeg)) return undefined;
 
-    const std::vector<double> sweep = SweepModulus(values, n);
+    const std::vector<double> sweep = SweepModulus(values, n, pool);
     for (int i = 0; i <= n; ++i) {
         if (!std::isfinite(sweep[i])) return undefined;
     }
-    const double maxModulus = MaxModulus(sweep, n);
+    const double maxModulus = SweepMaximum(sweep, n);
     if (maxModulus == 0.0) return undefined;
 
     const int lower = FindLowerCutoffIndex(sweep, maxModulus, n);

@@ -10,6 +10,8 @@
 
 namespace amp {
 
+class SweepPool;
+
 // Captions of Label40 (modulus at f), Label44 (phase at f), Label47 (effective fi), Label48
 // (effective fs).
 struct EvaluationCaptions {
@@ -25,10 +27,8 @@ struct EvaluationCaptions {
 inline constexpr int kEvaluationDecades = 6;
 
 // ModulusSweep: indices 0 ... n + 2, samples 0 ... n over six decades, the two last entries 0.
-std::vector<double> SweepModulus(const CircuitValues& values, int n);
-
-// The largest of samples 0 ... n.
-double MaxModulus(const std::vector<double>& sweep, int n);
+// A pool shares the samples among its threads.
+std::vector<double> SweepModulus(const CircuitValues& values, int n, SweepPool* pool = nullptr);
 
 // First sample within 0.01 of 1/sqrt(2) of the maximum while the modulus rises (lower) or falls
 // (upper); n + 1 when none qualifies.
@@ -36,8 +36,10 @@ int FindLowerCutoffIndex(const std::vector<double>& sweep, double maxModulus, in
 int FindUpperCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n);
 
 // "Calcola Modulo e Fase, fi e fs effettive": from the field texts to the four captions, written
-// with the given decimal separator, or the one message to show.
+// with the given decimal separator, or the one message to show. A pool shares the sweep among
+// its threads; without one the calling thread sweeps alone, with the same results.
 Outcome<EvaluationCaptions> EvaluateResponse(const FieldTexts& texts,
-                                             std::string_view decimalSeparator);
+                                             std::string_view decimalSeparator,
+                                             SweepPool* pool = nullptr);
 
 }  // namespace amp

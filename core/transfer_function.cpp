@@ -1,11 +1,6 @@
 #include "core/transfer_function.h"
 
 namespace amp {
-namespace {
-
-constexpr double kTwoPi = 2.0 * kPi;
-
-}  // namespace
 
 // Every product below is formed left to right as w * f * X * Y, so that results match the
 // circuit's reference figures to the last digit.

@@ -5,6 +5,7 @@
 
 #include "core/messages.h"
 #include "core/number_format.h"
+#include "core/response_sweep.h"
 #include "graph/plot_grid.h"
 
 namespace amp {
@@ -12,10 +13,6 @@ namespace {
 
 // The label factor of the half-power level is this literal, not 1/sqrt(2).
 constexpr double kHalfPowerFactor = 0.707;
-
-double LargestSample(const std::vector<double>& samples, int n) {
-    return *std::max_element(samples.begin(), samples.begin() + n + 1);
-}
 
 double LargestMagnitude(const std::vector<double>& samples, int n) {
     double largest = 0.0;
@@ -27,8 +24,20 @@ double LargestMagnitude(const std::vector<double>& samples, int n) {
 // magnitude scales it instead, and a phase that vanishes everywhere lies on the 0-degree line.
 double PhaseScale(const std::vector<double>& phases, double maxPhase, int n) {
     const double fullScalePhase = maxPhase > 0.0 ? maxPhase : LargestMagnitude(phases, n);
-    const double scale = kPhaseFullScale / fullScalePhase;
-    return std::isfinite(scale) ? scale : 0.0;
+    if (fullScalePhase == 0.0) return 0.0;
+    return kPhaseFullScale / fullScalePhase;
+}
+
+// Finite scales can still overflow on a sample they do not bound: the modulus one step past
+// the range, a phase far below a tiny positive maximum, or any phase under a scale that a
+// subnormal maximum has made infinite.
+bool EveryCurvePointIsFinite(const Plot& plot) {
+    for (int i = 0; i < CurvePointCount(plot); ++i) {
+        if (!std::isfinite(ModulusPoint(plot, i).y) || !std::isfinite(PhasePoint(plot, i).y)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::vector<std::string> DecadeCaptions(int decadeCount) {
@@ -41,7 +50,7 @@ std::vector<std::string> DecadeCaptions(int decadeCount) {
 }  // namespace
 
 Outcome<Plot> PlotResponse(const GraphInputs& inputs, int rangeIndex,
-                           std::string_view decimalSeparator) {
+                           std::string_view decimalSeparator, SweepPool* pool) {
     const Failure undefined{std::string(message::kResponseUndefined)};
     const int n = inputs.N;
     Plot plot;
@@ -49,20 +58,23 @@ Outcome<Plot> PlotResponse(const GraphInputs& inputs, int rangeIndex,
     plot.N = n;
     plot.ModulusSweep.assign(static_cast<std::size_t>(n) + 3, 0.0);
     plot.PhaseSweep.assign(static_cast<std::size_t>(n) + 3, 0.0);
-    for (int i = 0; i <= n + 1; ++i) {
-        plot.lastFrequency = SweepFrequency(rangeIndex, i, n);
-        const Response response = Evaluate(inputs.values, plot.lastFrequency);
-        if (!std::isfinite(response.Modulus) || !std::isfinite(response.PhaseDeg)) return undefined;
-        plot.ModulusSweep[i] = response.Modulus;
-        plot.PhaseSweep[i] = response.PhaseDeg;
+    const std::size_t sampleCount = static_cast<std::size_t>(n) + 2;
+    SweepResponse(inputs.values, rangeIndex, n, std::span(plot.ModulusSweep).first(sampleCount),
+                  std::span(plot.PhaseSweep).first(sampleCount), pool);
+    for (std::size_t i = 0; i < sampleCount; ++i) {
+        if (!std::isfinite(plot.ModulusSweep[i]) || !std::isfinite(plot.PhaseSweep[i])) {
+            return undefined;
+        }
     }
+    plot.lastFrequency = SweepFrequency(rangeIndex, n + 1, n);
 
-    plot.MaxModulus = LargestSample(plot.ModulusSweep, n);
+    plot.MaxModulus = SweepMaximum(plot.ModulusSweep, n);
     plot.ModulusScale = kModulusFullScale / plot.MaxModulus;
     // A zero maximum (or one so small that its scale overflows) leaves nothing to draw.
     if (!std::isfinite(plot.ModulusScale)) return undefined;
-    plot.MaxPhase = LargestSample(plot.PhaseSweep, n);
+    plot.MaxPhase = SweepMaximum(plot.PhaseSweep, n);
     plot.PhaseScale = PhaseScale(plot.PhaseSweep, plot.MaxPhase, n);
+    if (!EveryCurvePointIsFinite(plot)) return undefined;
 
     plot.label1Caption = FormatFixed(plot.MaxModulus, 2, decimalSeparator);
     plot.label17Caption = FormatFixed(kHalfPowerFactor * plot.MaxModulus, 2, decimalSeparator);

@@ -10,6 +10,8 @@
 
 namespace amp {
 
+class SweepPool;
+
 // A point of a curve in the plot area's twips.
 struct PlotPoint {
     double x = 0.0;
@@ -42,9 +44,10 @@ struct Plot {
 // Samples Vo/Vi at N + 2 frequencies over rangeIndex (1 ... 6) decades from 1 Hz and scales both
 // curves into the plot area; the captions use the given decimal separator. The inputs are those
 // of RequestGraph, so N lies within 1 ... 195576. Refuses a response that is not finite at some
-// sample, or that is zero throughout the range.
+// sample or that is zero throughout the range, and curves with a point that is not finite. A
+// pool shares the samples among its threads; without one the calling thread samples alone.
 Outcome<Plot> PlotResponse(const GraphInputs& inputs, int rangeIndex,
-                           std::string_view decimalSeparator);
+                           std::string_view decimalSeparator, SweepPool* pool = nullptr);
 
 // Each curve has N + 2 points, so N + 1 segments; the last one ends one sample step right of the
 // top of the range. The points are computed when asked for, which spares a large plot the

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include "core/sweep_pool.h"
 #include "ui/graph_window/graph_window_set.h"
 #include "ui/main_window/main_window.h"
 #include "ui/message_box.h"
@@ -22,10 +23,12 @@ class Calculator {
   private:
     void OnGraphRequested();
 
+    // The threads that share long sweeps, for as long as the program runs.
+    SweepPool sweepPool_;
     // The user's locale's, for every displayed caption of every window.
     std::string decimalSeparator_;
-    // Declared before Form1 so the graph windows outlive it: a shown one stays open after Form1 has
-    // closed, until the user closes it.
+    // Declared before Form1 so the graph windows outlive it: a shown one stays open after Form1
+    // has closed, until the user closes it.
     GraphWindowSet graphs_;
     MainWindow form1_;
 };

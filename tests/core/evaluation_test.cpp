@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <vector>
+
 #include "core/messages.h"
+#include "core/response_sweep.h"
 #include "tests/support/reference_design.h"
 
 namespace amp {
@@ -34,10 +39,30 @@ TEST(CutoffSearch, ReferenceSweepStopsAtTheHalfPowerSamples) {
     ASSERT_EQ(sweep.size(), 1003u);
     EXPECT_EQ(sweep[1001], 0.0);
     EXPECT_EQ(sweep[1002], 0.0);
-    const double max = MaxModulus(sweep, 1000);
+    const double max = SweepMaximum(sweep, 1000);
     EXPECT_NEAR(max, 0.908, 0.0005);
     EXPECT_EQ(FindLowerCutoffIndex(sweep, max, 1000), 231);
     EXPECT_EQ(FindUpperCutoffIndex(sweep, max, 1000), 688);
+}
+
+// The sample-by-sample search keeps the last sample not below the largest so far: of +0 and -0
+// the later one, and never a NaN, unless the first sample is one.
+TEST(CutoffSearch, TheMaximumIsTheLastOfTheLargestSamples) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    std::vector<double> zeros{-1.0, -0.0, 0.0, -5.0, -0.0, -2.0, -3.0, 0.0, -0.0, -1.0, 0.0};
+    EXPECT_FALSE(std::signbit(SweepMaximum(zeros, 3)));
+    EXPECT_TRUE(std::signbit(SweepMaximum(zeros, 4)));
+    EXPECT_TRUE(std::signbit(SweepMaximum(zeros, 8)));
+    EXPECT_FALSE(std::signbit(SweepMaximum(zeros, 10)));
+    std::vector<double> rising{1.0, nan, 3.0, 2.0, 4.0, nan, 7.0, 6.0, 5.0};
+    for (int n = 0; n <= 8; ++n) {
+        double expected = rising[0];
+        for (int i = 0; i <= n; ++i) {
+            if (rising[i] >= expected) expected = rising[i];
+        }
+        EXPECT_EQ(SweepMaximum(rising, n), expected) << n;
+    }
+    EXPECT_TRUE(std::isnan(SweepMaximum({nan, 1.0, 2.0, 3.0, 4.0, 5.0}, 5)));
 }
 
 TEST(CutoffSearch, NoQualifyingSampleGivesOnePastTheEnd) {

@@ -1,6 +1,11 @@
 #include "tests/support/reference_design.h"
 
 #include <string>
+#include <variant>
+#include <vector>
+
+#include "core/example_data.h"
+#include "core/sizing.h"
 
 namespace amp::test_support {
 
@@ -34,6 +39,20 @@ FieldTexts ReferenceTexts(int sampleCount) {
 
 GraphInputs ReferenceInputs(int sampleCount) {
     return {ReadCircuitValues(ReferenceTexts()), sampleCount};
+}
+
+FieldTexts SizedExampleTexts() {
+    FieldTexts texts;
+    for (const FieldWrite& write : ExampleData()) texts[write.field] = write.text;
+    const Outcome<std::vector<FieldWrite>> sized = SizeComponents(texts);
+    for (const FieldWrite& write : std::get<std::vector<FieldWrite>>(sized)) {
+        texts[write.field] = write.text;
+    }
+    texts[Field::Avo] = "200000";
+    texts[Field::fc] = "3";
+    texts[Field::N] = "1000";
+    texts[Field::f] = "5000";
+    return texts;
 }
 
 }  // namespace amp::test_support

@@ -17,4 +17,8 @@ FieldTexts ReferenceTexts(int sampleCount);
 // The reference component set converted, as a plot receives it, with the given N.
 GraphInputs ReferenceInputs(int sampleCount);
 
+// The example design data sized by "Dimensiona componenti", with the boxes' opening texts for
+// Avo (200000), fc (3 MHz), N (1000) and f (5000 Hz).
+FieldTexts SizedExampleTexts();
+
 }  // namespace amp::test_support

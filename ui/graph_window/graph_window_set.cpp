@@ -4,8 +4,11 @@
 
 namespace amp::ui {
 
-GraphWindowSet::GraphWindowSet(std::string decimalSeparator, GraphWindowDialogs dialogs)
-    : decimalSeparator_(std::move(decimalSeparator)), dialogs_(std::move(dialogs)) {}
+GraphWindowSet::GraphWindowSet(std::string decimalSeparator, GraphWindowDialogs dialogs,
+                               SweepPool* sweepPool)
+    : decimalSeparator_(std::move(decimalSeparator)),
+      dialogs_(std::move(dialogs)),
+      sweepPool_(sweepPool) {}
 
 GraphWindowSet::~GraphWindowSet() {
     for (const QPointer<GraphWindow>& window : windows_) delete window.data();
@@ -15,8 +18,8 @@ std::optional<std::string> GraphWindowSet::ShowGraph(const FieldTexts& texts,
                                                      std::optional<int> selectedRange) {
     const GraphRequest request = RequestGraph(texts, selectedRange);
     if (const auto* failure = std::get_if<Failure>(&request.inputs)) return failure->message;
-    Outcome<Plot> plot =
-        PlotResponse(std::get<GraphInputs>(request.inputs), *request.RangeIndex, decimalSeparator_);
+    Outcome<Plot> plot = PlotResponse(std::get<GraphInputs>(request.inputs), *request.RangeIndex,
+                                      decimalSeparator_, sweepPool_);
     if (const auto* failure = std::get_if<Failure>(&plot)) return failure->message;
     ShowPlot(std::get<Plot>(std::move(plot)));
     return std::nullopt;

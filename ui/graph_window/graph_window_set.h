@@ -10,6 +10,10 @@
 #include "graph/plot_grid.h"
 #include "ui/graph_window/graph_window.h"
 
+namespace amp {
+class SweepPool;
+}
+
 namespace amp::ui {
 
 // The six graph windows, each created hidden the first time its range is plotted. The windows
@@ -17,8 +21,10 @@ namespace amp::ui {
 class GraphWindowSet {
   public:
     // Captions are written with the given decimal separator, the one of the user's locale; the
-    // windows ask the user through the dialogs.
-    explicit GraphWindowSet(std::string decimalSeparator, GraphWindowDialogs dialogs = {});
+    // windows ask the user through the dialogs; a sweep pool shares the plots' sweeps among its
+    // threads.
+    explicit GraphWindowSet(std::string decimalSeparator, GraphWindowDialogs dialogs = {},
+                            SweepPool* sweepPool = nullptr);
     ~GraphWindowSet();
     GraphWindowSet(const GraphWindowSet&) = delete;
     GraphWindowSet& operator=(const GraphWindowSet&) = delete;
@@ -40,6 +46,7 @@ class GraphWindowSet {
   private:
     std::string decimalSeparator_;
     GraphWindowDialogs dialogs_;
+    SweepPool* sweepPool_;
     std::array<QPointer<GraphWindow>, kRangeCount> windows_;
 };
 

@@ -34,10 +34,12 @@ QString AccessibleName(Field field) {
 
 }  // namespace
 
-MainWindow::MainWindow(MessageSink showMessage, std::string decimalSeparator, QWidget* parent)
+MainWindow::MainWindow(MessageSink showMessage, std::string decimalSeparator,
+                       SweepPool* sweepPool, QWidget* parent)
     : QWidget(parent),
       showMessage_(std::move(showMessage)),
-      decimalSeparator_(std::move(decimalSeparator)) {
+      decimalSeparator_(std::move(decimalSeparator)),
+      sweepPool_(sweepPool) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ToQString(kApplicationTitle));
     setFont(WindowDefaultFont());
@@ -108,7 +110,7 @@ void MainWindow::OnSizingPressed() {
 }
 
 void MainWindow::OnEvaluationPressed() {
-    const auto outcome = amp::EvaluateResponse(FieldTextsNow(), decimalSeparator_);
+    const auto outcome = amp::EvaluateResponse(FieldTextsNow(), decimalSeparator_, sweepPool_);
     if (const auto* failure = std::get_if<Failure>(&outcome)) {
         ShowMessage(ToQString(failure->message));
         return;

@@ -12,6 +12,10 @@
 class QButtonGroup;
 class QLineEdit;
 
+namespace amp {
+class SweepPool;
+}
+
 namespace amp::ui {
 
 class ValueLabel;
@@ -22,8 +26,10 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // Captions are written with the given decimal separator, the one of the user's locale.
-    MainWindow(MessageSink showMessage, std::string decimalSeparator, QWidget* parent = nullptr);
+    // Captions are written with the given decimal separator, the one of the user's locale; a sweep
+    // pool shares the evaluation's sweep among its threads.
+    MainWindow(MessageSink showMessage, std::string decimalSeparator, SweepPool* sweepPool = nullptr,
+               QWidget* parent = nullptr);
 
     // The texts of Text1 ... Text21 as they are now.
     FieldTexts FieldTextsNow() const;
@@ -58,6 +64,7 @@ class MainWindow : public QWidget {
 
     MessageSink showMessage_;
     std::string decimalSeparator_;
+    SweepPool* sweepPool_;
     std::array<QLineEdit*, kFieldCount> boxes_{};
     QButtonGroup* rangeOptions_ = nullptr;
     ValueLabel* modulus_ = nullptr;
