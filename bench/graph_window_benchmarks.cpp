@@ -68,7 +68,7 @@ BENCHMARK(BM_ReadoutMove)->Unit(benchmark::kMicrosecond);
 void BM_GraphRequest(benchmark::State& state) {
     const FieldTexts texts = test_support::ReferenceTexts(static_cast<int>(state.range(0)));
     SweepPool pool;
-    ui::GraphWindowSet windows(QLocale::c(), {}, &pool);
+    ui::GraphWindowSet windows(".", {}, &pool);
     if (windows.ShowGraph(texts, kReferenceRange)) {
         state.SkipWithError("the reference design does not plot");
         return;
