@@ -132,12 +132,16 @@ void PlotArea::PaintCurves() {
     }
 }
 
-void PlotArea::PaintPicture(QPainter& painter, qreal devicePixelRatio) const {
-    painter.fillRect(rect(), Qt::white);
-    if (plot_) DrawCurves(painter, *plot_, devicePixelRatio);
+void PlotArea::PaintFrameAndBorder(QPainter& painter) const {
     PaintFrame(painter, frameLines_);
     painter.setPen(kBorderColour);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void PlotArea::PaintPicture(QPainter& painter, qreal devicePixelRatio) const {
+    painter.fillRect(rect(), Qt::white);
+    if (plot_) DrawCurves(painter, *plot_, devicePixelRatio);
+    PaintFrameAndBorder(painter);
     for (const QLabel* label : frameLabels_) {
         QFont font = label->font();
         // An SVG names its fonts: the family the screen shows is one its readers can find.
@@ -156,9 +160,7 @@ void PlotArea::paintEvent(QPaintEvent*) {
     } else {
         painter.drawImage(0, 0, curves_);
     }
-    PaintFrame(painter, frameLines_);
-    painter.setPen(kBorderColour);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    PaintFrameAndBorder(painter);
     if (!hasFocus()) return;
 
     QPen focusPen(palette().color(QPalette::Highlight), kFocusFrameWidth);
