@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "ui/graph_window/plot_area.h"
@@ -33,12 +32,6 @@ QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& 
                      [&dialog](const QString& type) { dialog.setDefaultSuffix(SuffixOf(type)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
-}
-
-bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    QSaveFile file(path);
-    // Uncommitted, the temporary file goes with the QSaveFile.
-    return file.open(QIODevice::WriteOnly) && write(file) && file.commit();
 }
 
 bool WritePlotPng(const PlotArea& plotArea, qreal devicePixelRatio, QIODevice& file) {

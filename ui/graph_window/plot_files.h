@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "ui/files/safe_write.h"
+
 class QIODevice;
 class QWidget;
 
@@ -20,11 +22,6 @@ using SaveFileChooser = std::function<QString(QWidget* parent, const QString& ca
 // file type selected.
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
                         const QString& types);
-
-// Writes the file through a temporary file beside it, which takes the file's name only when all
-// of it was written: a failed write leaves no partial file and an earlier file of that name as
-// it was. Returns whether the file was written.
-bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write);
 
 // The plot area as the window shows it, as PNG at the given device pixel ratio.
 bool WritePlotPng(const PlotArea& plotArea, qreal devicePixelRatio, QIODevice& file);

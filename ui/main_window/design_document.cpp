@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "core/messages.h"
-#include "ui/design_file/design_file.h"
+#include "ui/files/design_file.h"
 #include "ui/main_window/recent_files.h"
 #include "ui/main_window/state_step.h"
 #include "ui/qt_text.h"

@@ -22,9 +22,9 @@ Outcome<Design> ParseDesignFile(QByteArrayView bytes);
 // The design in the file at the path, or the message that names the file and what is wrong.
 Outcome<Design> ReadDesignFile(const QString& path);
 
-// Writes the design through a temporary file that takes the file's name only once all of it is
-// written: a failure leaves an earlier file whole. A design whose file the program would refuse to
-// open is not written. Returns the message to show when nothing was written.
+// Writes the design safely (WriteFileSafely): a failure leaves an earlier file whole. A design
+// whose file the program would refuse to open is not written. Returns the message to show when
+// nothing was written.
 std::optional<Failure> WriteDesignFile(const QString& path, const Design& design);
 
 // Whether reading failed because the file is not there, so that a list of recent files can

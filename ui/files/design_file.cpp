@@ -1,4 +1,4 @@
-#include "ui/design_file/design_file.h"
+#include "ui/files/design_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,9 +6,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <cmath>
+
+#include "ui/files/safe_write.h"
 
 namespace amp::ui {
 namespace {
@@ -147,13 +148,15 @@ std::optional<Failure> WriteDesignFile(const QString& path, const Design& design
                            "il file sarebbe più grande di 16 MiB, il limite dei progetti: un "
                            "campo contiene un testo troppo lungo.");
     }
-    if (QFileInfo(path).isDir()) return SaveFailure(path, design_problem::kFolder);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return SaveFailure(path, "la cartella non esiste o non si può scrivere.");
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        return SaveFailure(path, "la scrittura non è riuscita (il disco potrebbe essere pieno).");
+    const QFileInfo target(path);
+    if (target.isDir()) return SaveFailure(path, design_problem::kFolder);
+    if (!target.dir().exists()) return SaveFailure(path, "la cartella non esiste.");
+    const bool written = WriteFileSafely(
+        path, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+    if (!written) {
+        return SaveFailure(path,
+                           "la scrittura non è riuscita: la cartella è protetta o il disco è "
+                           "pieno.");
     }
     return std::nullopt;
 }
