@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QJsonDocument>
@@ -11,11 +12,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
+#include <QUrl>
 #include <csignal>
 #include <memory>
 
@@ -121,7 +124,18 @@ class DesignFileTest : public QObject {
         Form1Driver reopened;
         // Keys of later versions are passed over.
         WriteAll(saved, With(QJsonDocument::fromJson(bytes).object(), "futuro", 1));
-        QVERIFY(reopened.window().Document().OpenPath(saved));
+        // Dropped on a box, the file is for the window, not text for the box.
+        QMimeData dragged;
+        dragged.setUrls({QUrl::fromLocalFile(saved)});
+        dragged.setText(saved);
+        auto& target = reopened.Get<QLineEdit>("Text5");
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(&target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&target, &drop);
+        QCoreApplication::processEvents();
         QCOMPARE(reopened.Snapshot(), form.Snapshot());
         QCOMPARE(reopened.messages, QStringList());
         QCOMPARE(reopened.storedRecentFiles, QStringList{saved});
