@@ -42,14 +42,15 @@ CellText FitCell(const QString& text, qreal width, qreal lineHeight, int alignme
                  std::optional<std::string_view> captionSeparator) {
     const QFont body = ReportFont(kBodyPoints, false);
     const QRect area(0, 0, static_cast<int>(width), static_cast<int>(lineHeight));
-    const int flags = alignment | Qt::AlignVCenter;
-    CellText cell{text, FontFittingArea(body, text, area, flags), flags, lineHeight};
+    CellText cell{text, body, alignment | Qt::AlignVCenter, lineHeight};
     if (captionSeparator) {
-        const FittedValue fitted = FitValue(body, text, area, flags, *captionSeparator);
+        const FittedValue fitted = FitValue(body, text, area, cell.flags, *captionSeparator);
         cell.shown = fitted.shown;
         cell.font = fitted.font;
+    } else {
+        cell.font = FontFittingArea(body, text, area, cell.flags);
     }
-    if (CaptionFits(cell.font, cell.shown, area, flags)) return cell;
+    if (CaptionFits(cell.font, cell.shown, area, cell.flags)) return cell;
     cell.flags = alignment | Qt::AlignTop | Qt::TextWrapAnywhere;
     cell.height =
         PageCanvas::TextHeight(cell.font, width, cell.flags, cell.shown) + 2 * kRowPadding;
@@ -200,33 +201,31 @@ void DrawMessage(const PageCanvas& canvas, const QRectF& rect, const QString& me
 PagePart DataPart(const PageCanvas& canvas, qreal width, const FieldTexts& texts,
                   const Outcome<EvaluationCaptions>& results, std::string_view decimalSeparator) {
     const qreal columnWidth = width / kColumnCount;
-    std::vector<Column> columns;
+    const auto* captions = std::get_if<EvaluationCaptions>(&results);
+    const std::vector<RowTexts> resultRows =
+        captions ? ResultRows(*captions) : std::vector<RowTexts>{};
     const auto groups = ReportFieldGroups();
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-        const std::vector<RowTexts> fields = FieldRows(groups[g].fields, texts);
-        Column column{HeadingRow(ToQString(groups[g].heading), columnWidth)};
-        const bool last = g + 1 == groups.size();
-        if (!last) {
-            AppendValueRows(column, fields, columnWidth, WidthsOf(fields), Qt::AlignLeft,
-                            std::nullopt);
-            columns.push_back(std::move(column));
-            continue;
-        }
-        // The results share the last column's widths, which their names set.
-        const auto* captions = std::get_if<EvaluationCaptions>(&results);
-        const std::vector<RowTexts> resultRows =
-            captions ? ResultRows(*captions) : std::vector<RowTexts>{};
+    std::vector<Column> columns;
+    for (const ReportFieldGroup& group : groups) {
+        const std::vector<RowTexts> fields = FieldRows(group.fields, texts);
+        // The results stand under the last group, in its columns of names and units.
         std::vector<RowTexts> named = fields;
-        named.insert(named.end(), resultRows.begin(), resultRows.end());
+        const bool last = &group == &groups.back();
+        if (last) named.insert(named.end(), resultRows.begin(), resultRows.end());
         const ColumnWidths widths = WidthsOf(named);
+
+        Column column{HeadingRow(ToQString(group.heading), columnWidth)};
         AppendValueRows(column, fields, columnWidth, widths, Qt::AlignLeft, std::nullopt);
-        column.push_back(HeadingRow(QStringLiteral("Risultati della valutazione"), columnWidth));
-        if (captions) {
-            AppendValueRows(column, resultRows, columnWidth, widths, Qt::AlignRight,
-                            decimalSeparator);
-        } else {
+        if (last) {
             column.push_back(
-                MessageRow(ToQString(std::get<Failure>(results).message), columnWidth));
+                HeadingRow(QStringLiteral("Risultati della valutazione"), columnWidth));
+            if (captions) {
+                AppendValueRows(column, resultRows, columnWidth, widths, Qt::AlignRight,
+                                decimalSeparator);
+            } else {
+                column.push_back(
+                    MessageRow(ToQString(std::get<Failure>(results).message), columnWidth));
+            }
         }
         columns.push_back(std::move(column));
     }

@@ -15,7 +15,6 @@
 namespace amp::ui {
 namespace {
 
-const QString kDocumentTitle = QStringLiteral("Amplificatore audio - relazione di progetto");
 // A good printer's resolution, to whose columns the curves are reduced. The writer's own
 // 1200 dpi doubles the vertices of a long sweep, and the time to compress them, for a line no
 // eye can tell apart on paper.
@@ -32,7 +31,7 @@ QPageLayout ReportPageLayout() {
 // A printer for the report, A4 portrait with 15 mm margins until the user chooses otherwise.
 void PrepareReportPrinter(QPrinter& printer) {
     printer.setPageLayout(ReportPageLayout());
-    printer.setDocName(kDocumentTitle);
+    printer.setDocName(kReportTitle);
     printer.setCreator(ToQString(kApplicationTitle));
 }
 
@@ -65,7 +64,7 @@ bool WriteReportPdf(const ReportPage& page, QIODevice& file) {
     QPdfWriter pdf(&file);
     pdf.setResolution(kPdfDotsPerInch);
     pdf.setPageLayout(ReportPageLayout());
-    pdf.setTitle(kDocumentTitle);
+    pdf.setTitle(kReportTitle);
     pdf.setCreator(ToQString(kApplicationTitle));
     return PaintReportPage(pdf, page);
 }

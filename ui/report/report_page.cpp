@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/messages.h"
+#include "ui/qt_text.h"
 #include "ui/report/page_canvas.h"
 #include "ui/report/report_parts.h"
 #include "ui/schematic/amplifier_schematic.h"
@@ -36,9 +38,8 @@ PagePart HeaderPart(const PageCanvas& canvas, qreal width, const ReportSource& s
     const QFont titleFont = ReportFont(kTitlePoints, true);
     const QFont body = ReportFont(kBodyPoints, false);
     const QFont bold = ReportFont(kBodyPoints, true);
-    const QString title = QStringLiteral("Amplificatore audio - relazione di progetto");
     const QString date = ItalianDate(source.date);
-    const QString program = QStringLiteral("Amplificatore audio " AMP_VERSION_TEXT);
+    const QString program = ToQString(kApplicationTitle) + QStringLiteral(" " AMP_VERSION_TEXT);
     const QString key = QStringLiteral("Progetto:");
     const QString name = DesignName(source.designFileName);
 
@@ -54,7 +55,7 @@ PagePart HeaderPart(const PageCanvas& canvas, qreal width, const ReportSource& s
     return {titleHeight + nameHeight + 2 * ruleGap, [=, &canvas](qreal top) {
                 const int titleRow = Qt::AlignBottom | Qt::TextSingleLine;
                 canvas.DrawText(QRectF(0, top, width, titleHeight), Qt::AlignLeft | titleRow,
-                                titleFont, title);
+                                titleFont, kReportTitle);
                 canvas.DrawText(QRectF(0, top, width, titleHeight), Qt::AlignRight | titleRow, body,
                                 date);
                 const qreal nameTop = top + titleHeight;

@@ -16,6 +16,9 @@ class SweepPool;
 
 namespace amp::ui {
 
+// The report's title, on its page and in the PDF's properties.
+inline const QString kReportTitle = QStringLiteral("Amplificatore audio - relazione di progetto");
+
 // What a design report is made from, as the program holds it when the report is asked for.
 struct ReportSource {
     // Text1 ... Text21 as they are.
@@ -27,6 +30,7 @@ struct ReportSource {
     // The series "Valori commerciali" applied since the design was opened, such as
     // "E24 (resistori), E12 (condensatori)"; empty when it has not been applied.
     QString seriesApplied;
+    // The date the report bears.
     QDate date;
     // The locale's, with which the windows write their captions.
     std::string decimalSeparator = ".";
