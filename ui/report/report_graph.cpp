@@ -3,6 +3,7 @@
 
 #include "graph/frame_geometry.h"
 #include "ui/graph_window/graph_window_layout.h"
+#include "ui/graph_window/plot_image.h"
 #include "ui/graph_window/plot_picture.h"
 #include "ui/qt_text.h"
 #include "ui/report/page_canvas.h"
@@ -47,8 +48,8 @@ void DrawLegend(const PageCanvas& canvas, QPointF topLeft) {
     const qreal middle = topLeft.y() + LegendHeight() / 2;
     qreal x = topLeft.x();
     for (const auto& [colour, text] :
-         {std::pair{QColor(0, 0, 0), QStringLiteral("modulo di Vo/Vi")},
-          std::pair{QColor(255, 0, 0), QStringLiteral("fase di Vo/Vi")}}) {
+         {std::pair{kModulusCurveColour, QStringLiteral("modulo di Vo/Vi")},
+          std::pair{kPhaseCurveColour, QStringLiteral("fase di Vo/Vi")}}) {
         canvas.Painter().setPen(QPen(colour, 2.0, Qt::SolidLine, Qt::FlatCap));
         canvas.Painter().drawLine(QPointF(x, middle), QPointF(x + kLegendLineLength, middle));
         x += kLegendLineLength + kLegendGap;

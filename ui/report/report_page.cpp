@@ -132,8 +132,8 @@ bool PaintReportPage(QPagedPaintDevice& device, const ReportPage& page) {
     const qreal smallestSchematic = HeadingHeight() + kSmallestSchematicShare * width /
                                                           kAmplifierSchematicBounds.width() *
                                                           kAmplifierSchematicBounds.height();
-    const qreal left = height - TotalHeight(parts, gap);
-    parts[schematicIndex] = SchematicPart(canvas, width, std::max(left, smallestSchematic));
+    const qreal room = height - TotalHeight(parts, gap);
+    parts[schematicIndex] = SchematicPart(canvas, width, std::max(room, smallestSchematic));
 
     // Texts of any length stay whole: a page they overfill is drawn smaller as a whole.
     const qreal total = TotalHeight(parts, gap);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QRectF>
 #include <QString>
 #include <functional>
 #include <string_view>
