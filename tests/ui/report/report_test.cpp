@@ -200,6 +200,7 @@ class ReportTest : public QObject {
         QTemporaryDir folder;
         const ReportSource source = SourceOf(amp::test_support::ReferenceTexts());
         const QString exported = PdfText(Exported(source, folder));
+        QVERIFY(exported.contains("modulo e fase 1 Hz 1MHz"));  // range 6 when none is selected
         DialogRecorder dialogs;
         dialogs.printedPath = folder.filePath("stampata.pdf");
         PrintReport(nullptr, source, dialogs.Dialogs());
