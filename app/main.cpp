@@ -7,6 +7,7 @@
 #include "ui/calculator.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
+#include "ui/qt_translations.h"
 
 namespace {
 
@@ -32,6 +33,9 @@ int main(int argc, char* argv[]) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("progetto"),
+                                 QStringLiteral("A design file (.amplificatore) to open."),
+                                 QStringLiteral("[progetto]"));
 
     // --help and --version answer before the window system is opened, so they need no display.
     // Qt's own options are unknown at this point and are left for the application to take.
@@ -47,11 +51,19 @@ int main(int argc, char* argv[]) {
     application.setWindowIcon(preparation.WindowIcon());
     // Qt has taken out its own options: whatever is left unknown is refused.
     parser.process(application);
+    if (parser.positionalArguments().size() > 1) {
+        qCritical("%s", "Only one design file can be opened at a time.");
+        return 1;
+    }
+    amp::ui::InstallQtItalianTexts(application);
     // The program ends when its last shown window closes; hidden windows never keep it running.
     application.setQuitOnLastWindowClosed(true);
     amp::ui::RegisterFontSubstitutions();
 
     amp::ui::Calculator calculator;
     calculator.Form1().show();
+    if (!parser.positionalArguments().isEmpty()) {
+        calculator.Form1().Document().OpenPath(parser.positionalArguments().constFirst());
+    }
     return application.exec();
 }

@@ -25,7 +25,7 @@ void BM_EvaluationRequest(benchmark::State& state) {
         state.SkipWithError("the reference design does not evaluate");
         return;
     }
-    ui::Calculator calculator([](QWidget*, const QString&) {});
+    ui::Calculator calculator({.showMessage = [](QWidget*, const QString&) {}});
     ui::MainWindow& form1 = calculator.Form1();
     for (int number = 1; number <= kFieldCount; ++number) {
         auto* box = form1.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(number));

@@ -19,8 +19,9 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The windows are drawn with Liberation Sans in place of their design fonts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# The windows are drawn with Liberation Sans in place of their design fonts; Qt's own dialogs and
+# menus take their Italian texts from Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
 # Runs natively on a Wayland session instead of through Xwayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 

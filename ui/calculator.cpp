@@ -4,10 +4,11 @@
 
 namespace amp::ui {
 
-Calculator::Calculator(MessageSink showMessage, const QLocale& locale)
+Calculator::Calculator(ProgramDialogs dialogs, const QLocale& locale)
     : decimalSeparator_(DecimalSeparator(locale)),
-      graphs_(decimalSeparator_, {showMessage, AskSaveFileName}, &sweepPool_),
-      form1_(std::move(showMessage), decimalSeparator_, &sweepPool_) {
+      graphs_(decimalSeparator_, {dialogs.showMessage, dialogs.chooseSaveFile}, &sweepPool_),
+      form1_({dialogs.showMessage, dialogs.ask, dialogs.chooseOpenFile, dialogs.chooseSaveFile},
+             std::move(dialogs.recentFiles), decimalSeparator_, &sweepPool_) {
     QObject::connect(&form1_, &MainWindow::graphRequested, &form1_, [this] { OnGraphRequested(); });
     // Hidden graph windows never outlive Form1; shown ones stay until closed.
     QObject::connect(&form1_, &MainWindow::closing, &form1_,

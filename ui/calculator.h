@@ -9,11 +9,20 @@
 
 namespace amp::ui {
 
+// How the program asks the user and what it remembers between runs. The program shows dialogs
+// and keeps its recent files in the user's settings; tests answer at once and keep them in memory.
+struct ProgramDialogs {
+    MessageSink showMessage = ShowModalMessage;
+    QuestionAsker ask = AskModalQuestion;
+    OpenFileChooser chooseOpenFile = AskOpenFileName;
+    SaveFileChooser chooseSaveFile = AskSaveFileName;
+    RecentFilesStore recentFiles = SettingsRecentFilesStore();
+};
+
 // The program's windows: Form1 and the graph windows that "Grafico di Vo/Vi" plots into.
 class Calculator {
   public:
-    explicit Calculator(MessageSink showMessage = ShowModalMessage,
-                        const QLocale& locale = QLocale());
+    explicit Calculator(ProgramDialogs dialogs = {}, const QLocale& locale = QLocale());
     Calculator(const Calculator&) = delete;
     Calculator& operator=(const Calculator&) = delete;
 

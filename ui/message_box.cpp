@@ -20,10 +20,12 @@ constexpr int kTitleBarAllowance = 200;
 // Longer messages wrap onto further lines.
 constexpr int kLongestLine = 480;
 
-// A modal box with the text and one plain OK button, announced to screen readers as an alert.
+// A modal box with the text and one plain button per caption, the first the default, announced to
+// screen readers as an alert. exec() returns the index of the button pressed, or -1.
 class MessageDialog : public QDialog {
   public:
-    MessageDialog(QWidget* parent, const QString& text) : QDialog(parent) {
+    MessageDialog(QWidget* parent, const QString& text, const QStringList& captions)
+        : QDialog(parent) {
         setWindowTitle(ToQString(kApplicationTitle));
         setModal(true);
         auto* message = new QLabel(text, this);
@@ -31,10 +33,14 @@ class MessageDialog : public QDialog {
         message->setWordWrap(true);
         message->setTextInteractionFlags(Qt::TextSelectableByMouse);
         auto* buttons = new QDialogButtonBox(this);
-        // A button of the box's own kinds would carry the icon theme's tick.
-        QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-        ok->setDefault(true);
-        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        for (int index = 0; index < captions.size(); ++index) {
+            // A button of the box's own kinds would carry the icon theme's tick, and the box would
+            // order the buttons by role instead of as given.
+            auto* button = new QPushButton(captions[index], buttons);
+            buttons->addButton(button, QDialogButtonBox::ActionRole);
+            button->setDefault(index == 0);
+            connect(button, &QPushButton::clicked, this, [this, index] { done(index); });
+        }
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(message);
         layout->addWidget(buttons);
@@ -50,6 +56,9 @@ class MessageDialog : public QDialog {
         setFixedSize(width, layout->totalHeightForWidth(width));
     }
 
+    // Escape and the title bar's close choose no button.
+    void reject() override { done(-1); }
+
   protected:
     void showEvent(QShowEvent* event) override {
         QDialog::showEvent(event);
@@ -61,7 +70,11 @@ class MessageDialog : public QDialog {
 }  // namespace
 
 void ShowModalMessage(QWidget* parent, const QString& text) {
-    MessageDialog(parent, text).exec();
+    MessageDialog(parent, text, {QStringLiteral("OK")}).exec();
+}
+
+int AskModalQuestion(QWidget* parent, const QString& text, const QStringList& buttons) {
+    return MessageDialog(parent, text, buttons).exec();
 }
 
 }  // namespace amp::ui

@@ -3,8 +3,9 @@
 # build tree and unpacks it; the other steps check that package. A step whose tool is missing
 # exits 77 (skipped) and says which.
 # Usage: package_checks.sh <step> <work folder> <build tree> <package> <version> <application ID>
+#        <design media type>
 set -euo pipefail
-step=$1 work=$2 build_dir=$3 package=$4 version=$5 app_id=$6
+step=$1 work=$2 build_dir=$3 package=$4 version=$5 app_id=$6 media_type=$7
 root="$work/root"
 
 skip() {
@@ -48,7 +49,7 @@ contents)
     [[ $(field Architecture) == "$(dpkg --print-architecture)" ]] || fail "Architecture is $(field Architecture)."
     [[ $(field Recommends) == "qt6-wayland" ]] || fail "Recommends is $(field Recommends)."
     depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
-    for dependency in fonts-liberation libqt6widgets6; do
+    for dependency in fonts-liberation qt6-translations-l10n libqt6widgets6; do
         grep -qx "$dependency" <<<"$depends" || fail "Depends lacks $dependency: $(field Depends)"
     done
 
@@ -57,6 +58,7 @@ contents)
         "./usr/bin/amplificatore"
         "./usr/share/applications/$app_id.desktop"
         "./usr/share/metainfo/$app_id.metainfo.xml"
+        "./usr/share/mime/packages/$app_id.xml"
         "./usr/share/icons/hicolor/scalable/apps/$app_id.svg"
         "./usr/share/doc/$package/copyright"
         "./usr/share/doc/$package/changelog.gz"
@@ -97,6 +99,33 @@ metainfo)
     need appstreamcli appstream
     appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
         fail "appstreamcli refuses the metainfo."
+    ;;
+
+mime)
+    # The desktop's view of the unpacked tree, as it would be once installed: its media types and
+    # applications first, then the system's.
+    the_package >/dev/null
+    need update-mime-database shared-mime-info
+    need update-desktop-database desktop-file-utils
+    need xdg-mime xdg-utils
+    need mimetype libfile-mimeinfo-perl
+    share="$work/share"
+    rm -rf "$share" "$work/home"
+    mkdir -p "$share" "$work/home"
+    cp -r "$root/usr/share/mime" "$root/usr/share/applications" "$share/"
+    update-mime-database "$share/mime"
+    update-desktop-database "$share/applications"
+    design="$work/home/progetto.amplificatore"
+    printf '{\n    "formato": "amplificatore-audio/progetto"\n}\n' >"$design"
+    desktop=(env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u KDE_FULL_SESSION -u GNOME_DESKTOP_SESSION_ID
+        HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+        XDG_CONFIG_DIRS="$work/home/etc" XDG_DATA_DIRS="$share:/usr/share")
+    type=$("${desktop[@]}" xdg-mime query filetype "$design") || fail "xdg-mime names no type."
+    [[ "$type" == "$media_type" ]] || fail "xdg-mime names the type of a design $type."
+    default=$("${desktop[@]}" xdg-mime query default "$media_type") || fail "no default application."
+    [[ "$default" == "$app_id.desktop" ]] || fail "the default application of a design is $default."
+    grep -q "^Exec=amplificatore %f$" "$share/applications/$app_id.desktop" ||
+        fail "the desktop entry does not pass the file to the program."
     ;;
 
 lintian)

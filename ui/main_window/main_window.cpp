@@ -2,10 +2,18 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QLabel>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUndoStack>
+#include <QUrl>
+#include <algorithm>
 #include <utility>
 #include <variant>
 
@@ -17,6 +25,8 @@
 #include "ui/fonts.h"
 #include "ui/forms/form_builder.h"
 #include "ui/main_window/form1_layout.h"
+#include "ui/main_window/form1_menus.h"
+#include "ui/main_window/state_step.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
 
@@ -32,35 +42,53 @@ QString AccessibleName(Field field) {
     return name;
 }
 
+// The local file a drag carries, if any.
+std::optional<QString> DraggedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) return std::nullopt;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) return url.toLocalFile();
+    }
+    return std::nullopt;
+}
+
+void ApplyWrites(FieldTexts& texts, const std::vector<FieldWrite>& writes) {
+    for (const FieldWrite& write : writes) texts[write.field] = write.text;
+}
+
 }  // namespace
 
-MainWindow::MainWindow(MessageSink showMessage, std::string decimalSeparator,
-                       SweepPool* sweepPool, QWidget* parent)
-    : QWidget(parent),
-      showMessage_(std::move(showMessage)),
+MainWindow::MainWindow(DesignFileDialogs dialogs, RecentFilesStore recentFilesStore,
+                       std::string decimalSeparator, SweepPool* sweepPool, QWidget* parent)
+    : QMainWindow(parent),
+      dialogs_(std::move(dialogs)),
       decimalSeparator_(std::move(decimalSeparator)),
       sweepPool_(sweepPool) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ToQString(kApplicationTitle));
-    setFont(WindowDefaultFont());
     const QRect client = TwipsRect(kForm1Left, kForm1Top, kForm1ClientWidth, kForm1ClientHeight);
-    setFixedSize(client.size());
+    clientArea_ = new QWidget(this);
+    clientArea_->setObjectName(QStringLiteral("Form1Client"));
+    clientArea_->setFont(WindowDefaultFont());
+    clientArea_->setFixedSize(client.size());
+    setCentralWidget(clientArea_);
     move(client.topLeft());
 
-    const BuiltControls controls = BuildForm(*this, Form1Controls());
+    const BuiltControls controls = BuildForm(*clientArea_, Form1Controls());
     for (int number = 1; number <= kFieldCount; ++number) {
         QLineEdit& box = controls[kForm1Rows.boxes[number - 1]];
         box.setAccessibleName(AccessibleName(FieldOfTextBox(number)));
         boxes_[number - 1] = &box;
+        connect(&box, &QLineEdit::textChanged, this, &MainWindow::designEdited);
+        // A design file dragged over a box is for the window, not text for the box.
+        box.installEventFilter(this);
     }
     rangeOptions_ = new QButtonGroup(this);
     for (int range = 1; range <= kRangeCount; ++range) {
         rangeOptions_->addButton(&controls[kForm1Rows.rangeOptions[range - 1]], range);
     }
-    modulus_ = &controls[kForm1Rows.modulus];
-    phase_ = &controls[kForm1Rows.phase];
-    lowerCutoff_ = &controls[kForm1Rows.lowerCutoff];
-    upperCutoff_ = &controls[kForm1Rows.upperCutoff];
+    connect(rangeOptions_, &QButtonGroup::idToggled, this, &MainWindow::designEdited);
+    resultLabels_ = {&controls[kForm1Rows.modulus], &controls[kForm1Rows.phase],
+                     &controls[kForm1Rows.lowerCutoff], &controls[kForm1Rows.upperCutoff]};
 
     const auto clicked = [this, &controls](ControlRow<ControlKind::CommandButton> button,
                                            auto handler) {
@@ -72,6 +100,17 @@ MainWindow::MainWindow(MessageSink showMessage, std::string decimalSeparator,
     clicked(kForm1Rows.graph, &MainWindow::graphRequested);
     clicked(kForm1Rows.evaluation, &MainWindow::OnEvaluationPressed);
     clicked(kForm1Rows.exampleData, &MainWindow::OnExampleDataPressed);
+
+    undoStack_ = new QUndoStack(this);
+    recentFiles_ = new RecentFiles(std::move(recentFilesStore), this);
+    document_ = new DesignDocument(
+        {this, [this] { return State(); }, [this](const FormState& state) { ApplyState(state); }},
+        State(), *undoStack_, *recentFiles_, dialogs_);
+    connect(this, &MainWindow::designEdited, document_, &DesignDocument::Refresh);
+    BuildMenuBar();
+    // The window is as large as its client area and the menu bar above it.
+    setFixedSize(sizeHint());
+    setAcceptDrops(true);
 
     Box(Field::fi).setFocus();
 }
@@ -92,12 +131,94 @@ std::optional<int> MainWindow::SelectedRangeIndex() const {
 }
 
 void MainWindow::ShowMessage(const QString& text) {
-    showMessage_(this, text);
+    dialogs_.showMessage(this, text);
+}
+
+void MainWindow::WriteFieldsAsStep(const QString& actionName,
+                                   const std::vector<FieldWrite>& writes) {
+    FormState after = State();
+    ApplyWrites(after.design.texts, writes);
+    TakeStep(actionName, std::move(after));
+}
+
+void MainWindow::OnNewChosen() {
+    document_->New();
+}
+
+void MainWindow::OnOpenChosen() {
+    document_->Open();
+}
+
+void MainWindow::OnSaveChosen() {
+    document_->Save();
+}
+
+void MainWindow::OnSaveAsChosen() {
+    document_->SaveAs();
+}
+
+void MainWindow::OnExitChosen() {
+    close();
+}
+
+void MainWindow::OnAboutChosen() {
+    QMessageBox::about(
+        this, QStringLiteral("Informazioni su Amplificatore audio"),
+        QStringLiteral(
+            "<h3>Amplificatore audio %1</h3>"
+            "<p>Calcolatore di progetto per un amplificatore audio a due stadi con amplificatori "
+            "operazionali: dimensiona resistori e condensatori, calcola Vo/Vi con le frequenze di "
+            "taglio effettive e ne disegna modulo e fase.</p>"
+            "<p>Licenza MIT<br>ID applicazione: %2</p>")
+            .arg(QCoreApplication::applicationVersion(), QGuiApplication::desktopFileName()));
+}
+
+void MainWindow::OnAboutQtChosen() {
+    QMessageBox::aboutQt(this, QStringLiteral("Informazioni su Qt"));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!document_->MayDiscard()) {
+        event->ignore();
+        return;
+    }
     emit closing();
-    QWidget::closeEvent(event);
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (DraggedFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const std::optional<QString> path = DraggedFile(event->mimeData());
+    if (!path) return;
+    event->acceptProposedAction();
+    // The drag's source waits for the drop to end; the questions and messages of opening come
+    // after it.
+    QMetaObject::invokeMethod(
+        this, [this, path = *path] { document_->OpenPath(path); }, Qt::QueuedConnection);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (!DraggedFile(drag->mimeData())) break;
+            drag->acceptProposedAction();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (!DraggedFile(drop->mimeData())) break;
+            dropEvent(drop);
+            return true;
+        }
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::OnSizingPressed() {
@@ -106,7 +227,8 @@ void MainWindow::OnSizingPressed() {
         ShowMessage(ToQString(failure->message));
         return;
     }
-    WriteFields(std::get<std::vector<FieldWrite>>(outcome));
+    WriteFieldsAsStep(QStringLiteral("Dimensiona componenti"),
+                      std::get<std::vector<FieldWrite>>(outcome));
 }
 
 void MainWindow::OnEvaluationPressed() {
@@ -116,34 +238,119 @@ void MainWindow::OnEvaluationPressed() {
         return;
     }
     const auto& captions = std::get<EvaluationCaptions>(outcome);
-    SetResultCaptions(ToQString(captions.modulus), ToQString(captions.phase),
-                      ToQString(captions.lowerCutoff), ToQString(captions.upperCutoff));
+    SetResultCaptions({ToQString(captions.modulus), ToQString(captions.phase),
+                       ToQString(captions.lowerCutoff), ToQString(captions.upperCutoff)});
 }
 
 void MainWindow::OnExampleDataPressed() {
-    WriteFields(ExampleData());
-    rangeOptions_->button(kExampleRangeIndex)->setChecked(true);
+    FormState after = State();
+    ApplyWrites(after.design.texts, ExampleData());
+    after.design.rangeIndex = kExampleRangeIndex;
+    TakeStep(QStringLiteral("Inserisci dati come esempio"), std::move(after));
 }
 
 void MainWindow::OnClearAllPressed() {
-    WriteFields(amp::ClearAllFields());
-    SetResultCaptions({}, {}, {}, {});
+    FormState after = State();
+    ApplyWrites(after.design.texts, amp::ClearAllFields());
+    after.resultCaptions = {};
+    TakeStep(QStringLiteral("Azzera"), std::move(after));
 }
 
-void MainWindow::WriteFields(const std::vector<FieldWrite>& writes) {
-    for (const FieldWrite& write : writes) Box(write.field).setText(ToQString(write.text));
+FormState MainWindow::State() const {
+    return {{FieldTextsNow(), SelectedRangeIndex()}, resultCaptions_};
 }
 
-void MainWindow::SetResultCaptions(const QString& modulus, const QString& phase,
-                                   const QString& lowerCutoff, const QString& upperCutoff) {
-    modulus_->SetValue(modulus, decimalSeparator_);
-    phase_->SetValue(phase, decimalSeparator_);
-    lowerCutoff_->SetValue(lowerCutoff, decimalSeparator_);
-    upperCutoff_->SetValue(upperCutoff, decimalSeparator_);
+void MainWindow::ApplyState(const FormState& state) {
+    for (int number = 1; number <= kFieldCount; ++number) {
+        const Field field = FieldOfTextBox(number);
+        const QString text = ToQString(state.design.texts[field]);
+        // An unchanged box keeps its cursor and its own undo.
+        if (Box(field).text() != text) Box(field).setText(text);
+    }
+    if (state.design.rangeIndex) {
+        rangeOptions_->button(*state.design.rangeIndex)->setChecked(true);
+    } else if (QAbstractButton* checked = rangeOptions_->checkedButton()) {
+        // An exclusive group keeps one option checked; none is, until the user picks one.
+        rangeOptions_->setExclusive(false);
+        checked->setChecked(false);
+        rangeOptions_->setExclusive(true);
+    }
+    SetResultCaptions(state.resultCaptions);
+}
+
+void MainWindow::TakeStep(const QString& actionName, FormState after) {
+    FormState before = State();
+    if (before == after) return;
+    undoStack_->push(
+        new StateStep<FormState>(actionName, std::move(before), std::move(after),
+                                 [this](const FormState& state) { ApplyState(state); }));
+}
+
+void MainWindow::SetResultCaptions(const std::array<QString, 4>& captions) {
+    resultCaptions_ = captions;
+    for (std::size_t k = 0; k < captions.size(); ++k) {
+        resultLabels_[k]->SetValue(captions[k], decimalSeparator_);
+    }
 }
 
 QLineEdit& MainWindow::Box(Field field) const {
     return *boxes_[TextBoxNumber(field) - 1];
+}
+
+void MainWindow::BuildMenuBar() {
+    std::array<QMenu*, 4> menus{};
+    for (const Form1MenuItem& item : Form1MenuItems()) {
+        QMenu*& menu = menus[static_cast<std::size_t>(item.menu)];
+        if (menu == nullptr) menu = new QMenu(ToQString(MenuTitle(item.menu)), this);
+        const QString text = ToQString(item.text);
+        QAction* action = nullptr;
+        switch (item.kind) {
+            case MenuItemKind::Command:
+                action = menu->addAction(text);
+                connect(action, &QAction::triggered, this, item.slot);
+                break;
+            case MenuItemKind::Separator:
+                menu->addSeparator();
+                break;
+            case MenuItemKind::RecentFiles: {
+                QMenu* recent = menu->addMenu(text);
+                const auto list = [this, recent] {
+                    recent->clear();
+                    const QStringList& paths = recentFiles_->Paths();
+                    for (int k = 0; k < paths.size(); ++k) {
+                        QString shown = QDir::toNativeSeparators(paths[k]);
+                        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+                        QAction* open =
+                            recent->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(shown));
+                        connect(open, &QAction::triggered, this,
+                                [this, path = paths[k]] { document_->OpenPath(path); });
+                    }
+                    recent->addSeparator();
+                    QAction* clear = recent->addAction(QStringLiteral("S&vuota elenco"));
+                    clear->setEnabled(!paths.isEmpty());
+                    connect(clear, &QAction::triggered, recentFiles_, &RecentFiles::Clear);
+                };
+                list();
+                connect(recentFiles_, &RecentFiles::changed, recent, list);
+                break;
+            }
+            case MenuItemKind::Undo:
+                action = undoStack_->createUndoAction(menu, text);
+                menu->addAction(action);
+                break;
+            case MenuItemKind::Redo:
+                action = undoStack_->createRedoAction(menu, text);
+                menu->addAction(action);
+                break;
+        }
+        if (action != nullptr && item.shortcut != QKeySequence::UnknownKey) {
+            action->setShortcuts(item.shortcut);
+        }
+    }
+    // The menus take their places on the bar in the order of the menus, not of the items.
+    for (QMenu* menu : menus) {
+        if (menu != nullptr) menuBar()->addMenu(menu);
+    }
 }
 
 }  // namespace amp::ui

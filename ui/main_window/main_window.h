@@ -1,16 +1,20 @@
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/field.h"
+#include "ui/main_window/design_document.h"
+#include "ui/main_window/form_state.h"
+#include "ui/main_window/recent_files.h"
 #include "ui/message_box.h"
 
 class QButtonGroup;
 class QLineEdit;
+class QUndoStack;
 
 namespace amp {
 class SweepPool;
@@ -21,14 +25,16 @@ namespace amp::ui {
 class ValueLabel;
 
 // Form1, "Amplificatore audio": the design fields, the range options, the result labels and the
-// buttons that run the calculations on the fields' current texts.
-class MainWindow : public QWidget {
+// buttons that run the calculations on the fields' current texts, in a client area below the menu
+// bar. The design can be kept in a file; the buttons that overwrite boxes can be undone.
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
     // Captions are written with the given decimal separator, the one of the user's locale; a sweep
     // pool shares the evaluation's sweep among its threads.
-    MainWindow(MessageSink showMessage, std::string decimalSeparator, SweepPool* sweepPool = nullptr,
+    MainWindow(DesignFileDialogs dialogs, RecentFilesStore recentFilesStore,
+               std::string decimalSeparator, SweepPool* sweepPool = nullptr,
                QWidget* parent = nullptr);
 
     // The texts of Text1 ... Text21 as they are now.
@@ -40,14 +46,38 @@ class MainWindow : public QWidget {
     // Shows the one message of a failed action, through the window's message sink.
     void ShowMessage(const QString& text);
 
+    // The area the controls are laid out in, below the menu bar.
+    QWidget& ClientArea() const { return *clientArea_; }
+
+    DesignDocument& Document() { return *document_; }
+    QUndoStack& UndoStack() { return *undoStack_; }
+    RecentFiles& Recent() { return *recentFiles_; }
+
+    // Writes the texts into their boxes as one undoable step named after the action.
+    void WriteFieldsAsStep(const QString& actionName, const std::vector<FieldWrite>& writes);
+
+    // What the menu items run.
+    void OnNewChosen();
+    void OnOpenChosen();
+    void OnSaveChosen();
+    void OnSaveAsChosen();
+    void OnExitChosen();
+    void OnAboutChosen();
+    void OnAboutQtChosen();
+
   signals:
     // "Grafico di Vo/Vi" was pressed.
     void graphRequested();
-    // The window is closing, by "Esci" or its title bar.
+    // The window is closing, by "Esci" or its title bar, its design kept or given up.
     void closing();
+    // A box's text or the range option changed.
+    void designEdited();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // The presses of "Dimensiona componenti", "Calcola Modulo e Fase, fi e fs effettive",
@@ -57,20 +87,25 @@ class MainWindow : public QWidget {
     void OnExampleDataPressed();
     void OnClearAllPressed();
 
-    void WriteFields(const std::vector<FieldWrite>& writes);
-    void SetResultCaptions(const QString& modulus, const QString& phase, const QString& lowerCutoff,
-                           const QString& upperCutoff);
+    FormState State() const;
+    void ApplyState(const FormState& state);
+    // Takes the window from its state now to the given one as one undoable step.
+    void TakeStep(const QString& actionName, FormState after);
+    void SetResultCaptions(const std::array<QString, 4>& captions);
     QLineEdit& Box(Field field) const;
+    void BuildMenuBar();
 
-    MessageSink showMessage_;
+    DesignFileDialogs dialogs_;
     std::string decimalSeparator_;
     SweepPool* sweepPool_;
+    QWidget* clientArea_ = nullptr;
     std::array<QLineEdit*, kFieldCount> boxes_{};
     QButtonGroup* rangeOptions_ = nullptr;
-    ValueLabel* modulus_ = nullptr;
-    ValueLabel* phase_ = nullptr;
-    ValueLabel* lowerCutoff_ = nullptr;
-    ValueLabel* upperCutoff_ = nullptr;
+    std::array<ValueLabel*, 4> resultLabels_{};
+    std::array<QString, 4> resultCaptions_;
+    QUndoStack* undoStack_ = nullptr;
+    RecentFiles* recentFiles_ = nullptr;
+    DesignDocument* document_ = nullptr;
 };
 
 }  // namespace amp::ui

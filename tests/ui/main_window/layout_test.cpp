@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -99,7 +100,11 @@ class LayoutTest : public QObject {
         amp::ui::MainWindow& window = form.window();
         QCOMPARE(window.objectName(), "Form1");
         QCOMPARE(window.windowTitle(), "Amplificatore audio");
-        QCOMPARE(window.minimumSize(), QSize(14940 / 15, 7695 / 15));
+        // The client area keeps its designed size below the menu bar; the window grows by the bar.
+        QWidget& client = window.ClientArea();
+        QCOMPARE(client.size(), QSize(14940 / 15, 7695 / 15));
+        QCOMPARE(client.pos(), QPoint(0, window.menuBar()->height()));
+        QCOMPARE(window.minimumSize(), QSize(client.width(), client.height() + client.y()));
         QCOMPARE(window.maximumSize(), window.minimumSize());
         QCOMPARE(window.pos(), QPoint(165 / 15, 1815 / 15));
     }

@@ -24,7 +24,13 @@ constexpr int kReadoutMargin = 600;
 }  // namespace
 
 CalculatorMonkey::CalculatorMonkey(std::uint32_t seed, const QLocale& locale)
-    : calculator_([this](QWidget*, const QString& text) { messages_ << text; }, locale),
+    : calculator_({
+                      .showMessage = [this](QWidget*, const QString& text) { messages_ << text; },
+                      // The session ends with "Esci": the design it typed is not kept.
+                      .ask = [](QWidget*, const QString&, const QStringList&) { return 1; },
+                      .recentFiles = {[] { return QStringList(); }, [](const QStringList&) {}},
+                  },
+                  locale),
       separator_(ToStdString(locale.decimalPoint())),
       generator_(seed) {
     calculator_.Form1().show();

@@ -1,5 +1,6 @@
 #include "tests/ui/support/form1_driver.h"
 
+#include <QAction>
 #include <QTest>
 
 #include "tests/support/reference_design.h"
@@ -7,14 +8,33 @@
 
 namespace amp::ui::test_support {
 
-Form1Driver::Form1Driver(const QLocale& locale)
-    : calculator_(std::make_unique<Calculator>(
-          [this](QWidget* parent, const QString& text) {
-              messages.append(text);
-              messageParents.append(parent);
-          },
-          locale)) {
+Form1Driver::Form1Driver(const QLocale& locale) {
+    ProgramDialogs dialogs{
+        [this](QWidget* parent, const QString& text) {
+            messages.append(text);
+            messageParents.append(parent);
+        },
+        [this](QWidget*, const QString& text, const QStringList&) {
+            questions.append(text);
+            return answer;
+        },
+        [this](QWidget*, const QString&, const QString&, const QString&) { return openPath; },
+        [this](QWidget*, const QString&, const QString&, const QString&) { return savePath; },
+        {[this] { return storedRecentFiles; },
+         [this](const QStringList& paths) { storedRecentFiles = paths; }},
+    };
+    calculator_ = std::make_unique<Calculator>(std::move(dialogs), locale);
     window().show();
+}
+
+void Form1Driver::ChooseMenuItem(const QString& text) {
+    for (QAction* action : window().findChildren<QAction*>()) {
+        if (action->text().remove(QLatin1Char('&')) == text) {
+            action->trigger();
+            return;
+        }
+    }
+    qFatal("Form1 has no menu item %s", qPrintable(text));
 }
 
 QWidget& Form1Driver::Find(const QString& name, const QMetaObject& type) const {

@@ -10,13 +10,15 @@
 #include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "ui/calculator.h"
 
 namespace amp::ui::test_support {
 
 // Drives the program's windows as a user would: typing into Form1's boxes and clicking its
-// buttons, with every message recorded instead of shown. Form1 is shown on construction.
+// buttons, with every message and question recorded instead of shown, and the file dialogs
+// answered with the paths set beforehand. Form1 is shown on construction.
 class Form1Driver {
   public:
     explicit Form1Driver(const QLocale& locale = QLocale::c());
@@ -46,8 +48,20 @@ class Form1Driver {
     // range.
     QStringList Snapshot() const;
 
+    // Triggers the menu item of that text, mnemonics left out ("Salva con nome...").
+    void ChooseMenuItem(const QString& text);
+
     QStringList messages;
     QList<QWidget*> messageParents;
+    // Every question asked, and the index of the button each is answered with: "Non salvare" of
+    // the save prompt unless a test says otherwise.
+    QStringList questions;
+    int answer = 1;
+    // What the open and save dialogs answer; empty: cancelled.
+    QString openPath;
+    QString savePath;
+    // The recent files, as the settings would keep them.
+    QStringList storedRecentFiles;
 
   private:
     QWidget& Find(const QString& name, const QMetaObject& type) const;

@@ -21,11 +21,13 @@ class WaylandTest : public QObject {
     }
 
     void ShowsForm1AndAGraphWindowUnchanged() {
-        Calculator calculator([](QWidget*, const QString& text) { QFAIL(qPrintable(text)); });
+        Calculator calculator(
+            {.showMessage = [](QWidget*, const QString& text) { QFAIL(qPrintable(text)); }});
         MainWindow& form1 = calculator.Form1();
         form1.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form1));
-        QCOMPARE(form1.size(), TwipsRect(0, 0, kForm1ClientWidth, kForm1ClientHeight).size());
+        QCOMPARE(form1.ClientArea().size(),
+                 TwipsRect(0, 0, kForm1ClientWidth, kForm1ClientHeight).size());
 
         constexpr int kRange = 6;
         QCOMPARE(calculator.GraphWindows().ShowGraph(test_support::ReferenceTexts(), kRange),

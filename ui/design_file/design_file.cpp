@@ -1,0 +1,165 @@
+#include "ui/design_file/design_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <cmath>
+
+namespace amp::ui {
+namespace {
+
+// The keys of the file. QJsonObject keeps its keys sorted, which is the fixed order.
+const QString kFormatKey = QStringLiteral("formato");
+const QString kVersionKey = QStringLiteral("versione");
+const QString kFieldsKey = QStringLiteral("campi");
+const QString kRangeKey = QStringLiteral("campo_di_frequenze");
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Failure Problem(std::string_view phrase) {
+    return Failure{std::string(phrase)};
+}
+
+QString Shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+Failure OpenFailure(const QString& path, const std::string& problem) {
+    return Failure{("Impossibile aprire il progetto «" + Shown(path) + "»: ").toStdString() +
+                   problem};
+}
+
+Failure SaveFailure(const QString& path, std::string_view problem) {
+    return Failure{("Il progetto non è stato salvato in «" + Shown(path) + "»: ").toStdString() +
+                   std::string(problem)};
+}
+
+bool IsUtf8(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+std::optional<Failure> ReadVersion(const QJsonValue& version) {
+    if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) ||
+        version.toDouble() < 1) {
+        return Problem(design_problem::kBadVersion);
+    }
+    if (version.toDouble() > kDesignFormatVersion) return Problem(design_problem::kNewerVersion);
+    return std::nullopt;
+}
+
+Outcome<std::optional<int>> ReadRange(const QJsonValue& range) {
+    if (range.isNull()) return std::optional<int>();
+    const double index = range.toDouble(0.0);
+    if (!range.isDouble() || index != std::floor(index) || index < 1 || index > 6) {
+        return Problem(design_problem::kBadRange);
+    }
+    return std::optional<int>(static_cast<int>(index));
+}
+
+}  // namespace
+
+QByteArray DesignFileBytes(const Design& design) {
+    QJsonObject fields;
+    for (int number = 1; number <= kFieldCount; ++number) {
+        const Field field = FieldOfTextBox(number);
+        fields.insert(Text(FieldSymbol(field)), Text(design.texts[field]));
+    }
+    QJsonObject file;
+    file.insert(kFormatKey, Text(kDesignFormatName));
+    file.insert(kVersionKey, kDesignFormatVersion);
+    file.insert(kFieldsKey, fields);
+    file.insert(kRangeKey, design.rangeIndex ? QJsonValue(*design.rangeIndex) : QJsonValue());
+    return QJsonDocument(file).toJson(QJsonDocument::Indented);
+}
+
+Outcome<Design> ParseDesignFile(QByteArrayView bytes) {
+    if (static_cast<std::size_t>(bytes.size()) > kMaxDesignFileBytes) {
+        return Problem(design_problem::kTooLarge);
+    }
+    if (!IsUtf8(bytes)) return Problem(design_problem::kInvalidUtf8);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes.toByteArray(), &error);
+    if (error.error != QJsonParseError::NoError) return Problem(design_problem::kNotJson);
+    if (!document.isObject()) return Problem(design_problem::kNotObject);
+    const QJsonObject file = document.object();
+
+    if (file.value(kFormatKey).toString() != Text(kDesignFormatName)) {
+        return Problem(design_problem::kWrongFormat);
+    }
+    if (auto failure = ReadVersion(file.value(kVersionKey))) return *failure;
+
+    Design design;
+    const QJsonObject fields = file.value(kFieldsKey).toObject();
+    for (int number = 1; number <= kFieldCount; ++number) {
+        const Field field = FieldOfTextBox(number);
+        const QJsonValue text = fields.value(Text(FieldSymbol(field)));
+        if (text.isUndefined()) return Failure{design_problem::FieldMissing(field)};
+        if (!text.isString()) return Failure{design_problem::FieldNotText(field)};
+        design.texts[field] = text.toString().toStdString();
+        if (HoldsControlCharacter(design.texts[field])) {
+            return Failure{design_problem::FieldWithControl(field)};
+        }
+    }
+
+    const Outcome<std::optional<int>> range = ReadRange(file.value(kRangeKey));
+    if (const auto* failure = std::get_if<Failure>(&range)) return *failure;
+    design.rangeIndex = std::get<std::optional<int>>(range);
+    return design;
+}
+
+Outcome<Design> ReadDesignFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) return OpenFailure(path, std::string(design_problem::kGone));
+    if (info.isDir()) return OpenFailure(path, std::string(design_problem::kFolder));
+    if (static_cast<std::size_t>(info.size()) > kMaxDesignFileBytes) {
+        return OpenFailure(path, std::string(design_problem::kTooLarge));
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return OpenFailure(path, std::string(design_problem::kUnreadable));
+    }
+    // One byte beyond the limit tells a file that grew since it was measured.
+    const QByteArray bytes = file.read(static_cast<qint64>(kMaxDesignFileBytes) + 1);
+    if (file.error() != QFileDevice::NoError) {
+        return OpenFailure(path, std::string(design_problem::kUnreadable));
+    }
+    Outcome<Design> design = ParseDesignFile(bytes);
+    if (auto* failure = std::get_if<Failure>(&design)) return OpenFailure(path, failure->message);
+    return design;
+}
+
+std::optional<Failure> WriteDesignFile(const QString& path, const Design& design) {
+    if (const auto field = FieldWithControlCharacter(design.texts)) {
+        return SaveFailure(path, design_problem::FieldWithControl(*field));
+    }
+    const QByteArray bytes = DesignFileBytes(design);
+    if (static_cast<std::size_t>(bytes.size()) > kMaxDesignFileBytes) {
+        return SaveFailure(path,
+                           "il file sarebbe più grande di 16 MiB, il limite dei progetti: un "
+                           "campo contiene un testo troppo lungo.");
+    }
+    if (QFileInfo(path).isDir()) return SaveFailure(path, design_problem::kFolder);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return SaveFailure(path, "la cartella non esiste o non si può scrivere.");
+    }
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        return SaveFailure(path, "la scrittura non è riuscita (il disco potrebbe essere pieno).");
+    }
+    return std::nullopt;
+}
+
+bool DesignFileIsGone(const QString& path) {
+    return !QFileInfo::exists(path);
+}
+
+}  // namespace amp::ui

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <optional>
+
+#include "core/design.h"
+#include "core/outcome.h"
+
+namespace amp::ui {
+
+// The file of a design: one UTF-8 JSON object with the format's name and version, the 21 texts
+// keyed by their fields' symbols and the range (1 ... 6, or null). Keys in a fixed order,
+// indented, a newline at the end, so that designs diff well.
+QByteArray DesignFileBytes(const Design& design);
+
+// The design in a file's bytes, or what is wrong with them, as a phrase of design_problem. Keys
+// it does not know are ignored, so that later versions can add some.
+Outcome<Design> ParseDesignFile(QByteArrayView bytes);
+
+// The design in the file at the path, or the message that names the file and what is wrong.
+Outcome<Design> ReadDesignFile(const QString& path);
+
+// Writes the design through a temporary file that takes the file's name only once all of it is
+// written: a failure leaves an earlier file whole. A design whose file the program would refuse to
+// open is not written. Returns the message to show when nothing was written.
+std::optional<Failure> WriteDesignFile(const QString& path, const Design& design);
+
+// Whether reading failed because the file is not there, so that a list of recent files can
+// offer to forget it.
+bool DesignFileIsGone(const QString& path);
+
+}  // namespace amp::ui

@@ -1,0 +1,50 @@
+#include "ui/main_window/form1_menus.h"
+
+#include <array>
+
+#include "ui/main_window/main_window.h"
+
+namespace amp::ui {
+namespace {
+
+using enum Form1Menu;
+using enum MenuItemKind;
+using Key = QKeySequence::StandardKey;
+
+const auto kItems = std::to_array<Form1MenuItem>({
+    {File, Command, "&Nuovo", Key::New, &MainWindow::OnNewChosen},
+    {File, Command, "&Apri...", Key::Open, &MainWindow::OnOpenChosen},
+    {File, RecentFiles, "Apri &recenti"},
+    {File, Separator},
+    {File, Command, "&Salva", Key::Save, &MainWindow::OnSaveChosen},
+    {File, Command, "Salva con &nome...", Key::SaveAs, &MainWindow::OnSaveAsChosen},
+    {File, Separator},
+    {File, Command, "&Esci", Key::Quit, &MainWindow::OnExitChosen},
+    {Edit, Undo, "&Annulla", Key::Undo},
+    {Edit, Redo, "&Ripeti", Key::Redo},
+    {Help, Command, "&Informazioni su Amplificatore audio", Key::UnknownKey,
+     &MainWindow::OnAboutChosen},
+    {Help, Command, "Informazioni su &Qt", Key::UnknownKey, &MainWindow::OnAboutQtChosen},
+});
+
+}  // namespace
+
+std::string_view MenuTitle(Form1Menu menu) {
+    switch (menu) {
+        case File:
+            return "&File";
+        case Edit:
+            return "&Modifica";
+        case Tools:
+            return "&Strumenti";
+        case Help:
+            return "&?";
+    }
+    return {};
+}
+
+std::span<const Form1MenuItem> Form1MenuItems() {
+    return kItems;
+}
+
+}  // namespace amp::ui
