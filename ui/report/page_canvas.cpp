@@ -9,18 +9,18 @@ namespace amp::ui {
 namespace {
 
 constexpr qreal kMillimetresPerInch = 25.4;
-// Qt's own resolution for fonts when there is no screen.
+// The usual logical resolution, should there be no screen.
 constexpr qreal kFallbackDpi = 96;
 // Taller than any text of a page, for measuring wrapped text.
 constexpr qreal kUnboundedHeight = 1e7;
 
-}  // namespace
-
+// The resolution at which QFontMetrics measures: the primary screen's logical one, rounded.
 qreal ScreenDpi() {
-    // QFontMetrics measures at the primary screen's logical resolution, rounded.
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? qRound(screen->logicalDotsPerInchY()) : kFallbackDpi;
 }
+
+}  // namespace
 
 PageCanvas::PageCanvas(QPainter& painter, qreal deviceDpi)
     : painter_(painter), screenDpi_(ScreenDpi()), devicePixelsPerUnit_(deviceDpi / screenDpi_) {

@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QFont>
 #include <QRectF>
-#include <QSizeF>
 #include <QString>
 
 class QPainter;
@@ -40,8 +39,5 @@ class PageCanvas {
     qreal screenDpi_;
     qreal devicePixelsPerUnit_;
 };
-
-// The resolution at which the windows' fonts are measured.
-qreal ScreenDpi();
 
 }  // namespace amp::ui
