@@ -35,6 +35,8 @@ inline constexpr std::string_view kAvcbOne = "Avcb non può essere 1!";
 inline constexpr std::string_view kSizingImpossible =
     "I dati inseriti non permettono di dimensionare i componenti!";
 inline constexpr std::string_view kSampleCountRange = "N deve essere compreso tra 1 e 195576!";
+inline constexpr std::string_view kReportNotPrinted =
+    "Impossibile stampare la relazione: controlla che la stampante scelta sia disponibile.";
 inline constexpr std::string_view kResponseUndefined =
     "Con questi valori dei componenti Vo/Vi risulta nullo o indefinito!";
 }  // namespace message

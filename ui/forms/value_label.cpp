@@ -8,6 +8,18 @@
 
 namespace amp::ui {
 
+FittedValue FitValue(const QFont& designFont, const QString& caption, const QRect& area, int flags,
+                     std::string_view decimalSeparator) {
+    FittedValue fitted{caption, FontFittingArea(designFont, caption, area, flags)};
+    if (!CaptionFits(fitted.font, fitted.shown, area, flags)) {
+        if (const auto exponent = ExponentForm(ToStdString(caption), decimalSeparator)) {
+            fitted.shown = ToQString(*exponent);
+            fitted.font = FontFittingArea(designFont, fitted.shown, area, flags);
+        }
+    }
+    return fitted;
+}
+
 ValueLabel::ValueLabel(QWidget* parent) : QLabel(parent), designFont_(font()) {
     setTextFormat(Qt::PlainText);
 }
@@ -20,19 +32,12 @@ void ValueLabel::SetDesignFont(const QFont& font) {
 void ValueLabel::SetValue(const QString& caption, std::string_view decimalSeparator) {
     const int margin = std::max(indent(), 0);
     const QRect area = contentsRect().adjusted(margin, 0, -margin, 0);
-    const int flags = int(alignment());
-    QString shown = caption;
-    QFont fitted = FontFittingArea(designFont_, shown, area, flags);
-    if (!CaptionFits(fitted, shown, area, flags)) {
-        if (const auto exponent = ExponentForm(ToStdString(caption), decimalSeparator)) {
-            shown = ToQString(*exponent);
-            fitted = FontFittingArea(designFont_, shown, area, flags);
-        }
-    }
-    setFont(fitted);
-    setText(shown);
+    const FittedValue fitted =
+        FitValue(designFont_, caption, area, int(alignment()), decimalSeparator);
+    setFont(fitted.font);
+    setText(fitted.shown);
     // A label's text reaches a screen reader only through its name.
-    setAccessibleName(shown);
+    setAccessibleName(fitted.shown);
 }
 
 }  // namespace amp::ui

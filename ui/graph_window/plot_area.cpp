@@ -10,29 +10,21 @@
 
 #include "graph/plot_grid.h"
 #include "ui/fonts.h"
-#include "ui/forms/caption_fit.h"
 #include "ui/forms/value_label.h"
-#include "ui/graph_window/graph_window_style.h"
 #include "ui/graph_window/plot_image.h"
+#include "ui/graph_window/plot_picture.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
 
 namespace amp::ui {
 namespace {
 
-const QColor kBorderColour(128, 128, 128);
 const QColor kCrossHairColour(0, 0, 255);
 constexpr int kFocusFrameWidth = 2;
 // The cross-hair's arms reach this many pixels from the pointer; the pixels next to it stay
 // free, so the curve under the pointer shows.
 constexpr int kCrossHairReach = 8;
 constexpr int kCrossHairGap = 1;
-
-Qt::Alignment ToQtAlignment(TextAlignment alignment) {
-    const Qt::Alignment horizontal =
-        alignment == TextAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
-    return horizontal | Qt::AlignTop;
-}
 
 std::optional<PointerKey> PointerKeyOf(int key) {
     switch (key) {
@@ -98,15 +90,14 @@ PlotArea::PlotArea(int decadeCount, QWidget* parent)
 }
 
 void PlotArea::PlaceFrameLabel(QLabel& label, const FrameLabel& frameLabel) {
-    label.setText(ToQString(frameLabel.caption));
+    const PlotCaption caption = FrameCaption(frameLabel, ToQString(frameLabel.caption));
+    label.setText(caption.text);
     label.setObjectName(ToQString(frameLabel.name));
-    label.setGeometry(
-        TwipsRect(frameLabel.left, frameLabel.top, frameLabel.width, frameLabel.height));
-    label.setAlignment(ToQtAlignment(frameLabel.alignment));
-    label.setFont(FontFittingArea(WindowDefaultFont(), label.text(), label.contentsRect(),
-                                  int(label.alignment())));
+    label.setGeometry(caption.rect);
+    label.setAlignment(Qt::Alignment(caption.flags));
+    label.setFont(caption.font);
     QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, ToQColor(frameLabel.colour));
+    palette.setColor(QPalette::WindowText, caption.colour);
     label.setPalette(palette);
     // The pointer read-out follows the pointer over the labels too.
     label.setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -132,24 +123,16 @@ void PlotArea::PaintCurves() {
     }
 }
 
-void PlotArea::PaintFrameAndBorder(QPainter& painter) const {
-    PaintFrame(painter, frameLines_);
-    painter.setPen(kBorderColour);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
 void PlotArea::PaintPicture(QPainter& painter, qreal devicePixelRatio) const {
-    painter.fillRect(rect(), Qt::white);
-    if (plot_) DrawCurves(painter, *plot_, devicePixelRatio);
-    PaintFrameAndBorder(painter);
+    std::vector<PlotCaption> captions;
     for (const QLabel* label : frameLabels_) {
         QFont font = label->font();
         // An SVG names its fonts: the family the screen shows is one its readers can find.
         font.setFamily(QFontInfo(font).family());
-        painter.setFont(font);
-        painter.setPen(label->palette().color(QPalette::WindowText));
-        painter.drawText(label->geometry(), int(label->alignment()), label->text());
+        captions.push_back({label->text(), label->geometry(), int(label->alignment()), font,
+                            label->palette().color(QPalette::WindowText)});
     }
+    PaintPlotPicture(painter, plot_ ? &*plot_ : nullptr, frameLines_, captions, devicePixelRatio);
 }
 
 void PlotArea::paintEvent(QPaintEvent*) {
@@ -160,7 +143,7 @@ void PlotArea::paintEvent(QPaintEvent*) {
     } else {
         painter.drawImage(0, 0, curves_);
     }
-    PaintFrameAndBorder(painter);
+    PaintFrameAndBorder(painter, frameLines_);
     if (!hasFocus()) return;
 
     QPen focusPen(palette().color(QPalette::Highlight), kFocusFrameWidth);

@@ -57,8 +57,6 @@ class PlotArea : public QWidget {
   private:
     // Places the label with its caption, colour and font as the frame has it.
     void PlaceFrameLabel(QLabel& label, const FrameLabel& frameLabel);
-    // The fixed frame and the area's border, over the curves.
-    void PaintFrameAndBorder(QPainter& painter) const;
     // Paints the curves of the current plot at the screen's device pixel ratio.
     void PaintCurves();
     // Puts the keyboard pointer at a position in twips and reports the move.

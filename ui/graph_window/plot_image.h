@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <vector>
@@ -8,6 +9,10 @@
 #include "graph/plot.h"
 
 namespace amp::ui {
+
+// The colours of the curves, modulus black and phase light red, which legends show too.
+inline const QColor kModulusCurveColour(0, 0, 0);
+inline const QColor kPhaseCurveColour(255, 0, 0);
 
 // The curves of a plot on the white of the plot area: modulus black, phase light red, painted
 // at the given device pixel ratio so that they stay crisp on high-DPI screens.

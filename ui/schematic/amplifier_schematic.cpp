@@ -12,6 +12,7 @@ namespace {
 constexpr double kInputLine = 56;
 constexpr double kCouplingLine = 72;
 constexpr double kGroundRail = 236;
+constexpr double kNamePointSize = 9;
 
 using TwoTerminal = void (*)(QPainter&, QPointF, QPointF);
 
@@ -139,11 +140,11 @@ void PaintLoad(QPainter& painter, QPointF stageOutput) {
 
 }  // namespace
 
-void PaintAmplifierSchematic(QPainter& painter) {
+void PaintAmplifierSchematic(QPainter& painter, qreal fontScale) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1.4));
-    painter.setFont(DesignFont(kArial, 9, true));
+    painter.setFont(DesignFont(kArial, kNamePointSize * fontScale, true));
 
     // From the generator to the output terminal, which is drawn over its end.
     DrawWire(painter, {40, kGroundRail}, {736, kGroundRail});

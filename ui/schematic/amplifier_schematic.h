@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRectF>
+#include <QtGlobal>
 
 class QPainter;
 
@@ -10,7 +11,9 @@ namespace amp::ui {
 inline constexpr QRectF kAmplifierSchematicBounds(0, 30, 760, 230);
 
 // The two-stage amplifier whose components the main window sizes, drawn from left to right:
-// generator, input network, follower, coupling network, non-inverting stage, load.
-void PaintAmplifierSchematic(QPainter& painter);
+// generator, input network, follower, coupling network, non-inverting stage, load. The component
+// names' point size is multiplied by the font scale: a painter scaled from another device's
+// resolution to the screen's passes the screen's over the device's.
+void PaintAmplifierSchematic(QPainter& painter, qreal fontScale = 1.0);
 
 }  // namespace amp::ui
