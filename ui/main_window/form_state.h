@@ -13,6 +13,9 @@ struct FormState {
     Design design;
     // Label40, Label44, Label47, Label48.
     std::array<QString, 4> resultCaptions;
+    // The standard-value series "Valori commerciali" wrote since the design was opened, such as
+    // "E24 (resistori), E12 (condensatori)"; empty when it has not.
+    QString seriesApplied;
 
     bool operator==(const FormState&) const = default;
 };

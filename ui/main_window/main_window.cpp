@@ -3,7 +3,9 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -157,6 +159,31 @@ void MainWindow::OnSaveAsChosen() {
     document_->SaveAs();
 }
 
+void MainWindow::OnReportPdfChosen() {
+    ExportReportPdf(this, ReportSourceNow(), ReportAsks(), sweepPool_);
+}
+
+void MainWindow::OnPrintPreviewChosen() {
+    PreviewReport(this, ReportSourceNow(), ReportAsks(), sweepPool_);
+}
+
+void MainWindow::OnPrintChosen() {
+    PrintReport(this, ReportSourceNow(), ReportAsks(), sweepPool_);
+}
+
+ReportSource MainWindow::ReportSourceNow() const {
+    const FormState state = State();
+    return {state.design.texts,  state.design.rangeIndex, QFileInfo(document_->Path()).fileName(),
+            state.seriesApplied, QDate::currentDate(),    decimalSeparator_};
+}
+
+ReportDialogs MainWindow::ReportAsks() const {
+    ReportDialogs asks;
+    asks.showMessage = dialogs_.showMessage;
+    asks.chooseSaveFile = dialogs_.chooseSaveFile;
+    return asks;
+}
+
 void MainWindow::OnExitChosen() {
     close();
 }
@@ -257,7 +284,7 @@ void MainWindow::OnClearAllPressed() {
 }
 
 FormState MainWindow::State() const {
-    return {{FieldTextsNow(), SelectedRangeIndex()}, resultCaptions_};
+    return {{FieldTextsNow(), SelectedRangeIndex()}, resultCaptions_, seriesApplied_};
 }
 
 void MainWindow::ApplyState(const FormState& state) {
@@ -276,6 +303,7 @@ void MainWindow::ApplyState(const FormState& state) {
         rangeOptions_->setExclusive(true);
     }
     SetResultCaptions(state.resultCaptions);
+    seriesApplied_ = state.seriesApplied;
 }
 
 void MainWindow::TakeStep(const QString& actionName, FormState after) {

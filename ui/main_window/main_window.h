@@ -11,6 +11,7 @@
 #include "ui/main_window/form_state.h"
 #include "ui/main_window/recent_files.h"
 #include "ui/message_box.h"
+#include "ui/report/report_outputs.h"
 
 class QButtonGroup;
 class QLineEdit;
@@ -61,6 +62,9 @@ class MainWindow : public QMainWindow {
     void OnOpenChosen();
     void OnSaveChosen();
     void OnSaveAsChosen();
+    void OnReportPdfChosen();
+    void OnPrintPreviewChosen();
+    void OnPrintChosen();
     void OnExitChosen();
     void OnAboutChosen();
     void OnAboutQtChosen();
@@ -87,6 +91,10 @@ class MainWindow : public QMainWindow {
     void OnExampleDataPressed();
     void OnClearAllPressed();
 
+    // What the design report shows of the window as it is now.
+    ReportSource ReportSourceNow() const;
+    ReportDialogs ReportAsks() const;
+
     FormState State() const;
     void ApplyState(const FormState& state);
     // Takes the window from its state now to the given one as one undoable step.
@@ -103,6 +111,7 @@ class MainWindow : public QMainWindow {
     QButtonGroup* rangeOptions_ = nullptr;
     std::array<ValueLabel*, 4> resultLabels_{};
     std::array<QString, 4> resultCaptions_;
+    QString seriesApplied_;
     QUndoStack* undoStack_ = nullptr;
     RecentFiles* recentFiles_ = nullptr;
     DesignDocument* document_ = nullptr;

@@ -209,6 +209,25 @@ class ReportTest : public QObject {
         QVERIFY(dialogs.messages.isEmpty());
     }
 
+    // From Form1's menu, the report names the open design and is suggested after it.
+    void MenuExportsTheOpenDesign() {
+        SKIP_WITHOUT_POPPLER();
+        QTemporaryDir folder;
+        test_support::Form1Driver form1;
+        form1.Click("Command6");
+        form1.Click("Command1");
+        form1.savePath = folder.filePath("stadio.amplificatore");
+        form1.ChooseMenuItem("Salva con nome...");
+        form1.savePath = folder.filePath("relazione.pdf");
+        form1.ChooseMenuItem("Esporta relazione PDF...");
+        QCOMPARE(QFileInfo(form1.suggestedSavePaths.value(1)).fileName(),
+                 "stadio-" + QDate::currentDate().toString(Qt::ISODate) + ".pdf");
+        const QString text = PdfText(form1.savePath);
+        QVERIFY(text.contains("stadio.amplificatore"));
+        QVERIFY(ShowsBeside(text, "R1", "9.35E+01"));
+        QVERIFY(form1.messages.isEmpty());
+    }
+
     void FailedExportSaysWhyAndNamesTheDesign() {
         DialogRecorder dialogs;
         ReportSource source = SourceOf(amp::test_support::ReferenceTexts());

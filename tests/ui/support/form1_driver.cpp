@@ -19,7 +19,10 @@ Form1Driver::Form1Driver(const QLocale& locale) {
             return answer;
         },
         [this](QWidget*, const QString&, const QString&, const QString&) { return openPath; },
-        [this](QWidget*, const QString&, const QString&, const QString&) { return savePath; },
+        [this](QWidget*, const QString&, const QString& suggested, const QString&) {
+            suggestedSavePaths.append(suggested);
+            return savePath;
+        },
         {[this] { return storedRecentFiles; },
          [this](const QStringList& paths) { storedRecentFiles = paths; }},
     };

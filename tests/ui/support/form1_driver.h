@@ -57,9 +57,11 @@ class Form1Driver {
     // the save prompt unless a test says otherwise.
     QStringList questions;
     int answer = 1;
-    // What the open and save dialogs answer; empty: cancelled.
+    // What the open and save dialogs answer; empty: cancelled. The paths the save dialog
+    // suggested.
     QString openPath;
     QString savePath;
+    QStringList suggestedSavePaths;
     // The recent files, as the settings would keep them.
     QStringList storedRecentFiles;
 
