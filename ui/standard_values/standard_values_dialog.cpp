@@ -28,6 +28,7 @@ const QString kNoValue = QStringLiteral("—");
 const QString kWidestPartValue = QStringLiteral("9.99E+99 kohm");
 const QString kWidestDeviation = QStringLiteral("-99.99 %");
 const QString kWidestFigure = QStringLiteral("9999999.00");
+constexpr Qt::Alignment kRightAligned = Qt::AlignRight | Qt::AlignVCenter;
 
 QLabel* Caption(const QString& text, QWidget* parent,
                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
@@ -46,7 +47,7 @@ Label* Cell(QWidget* parent, const QString& name, std::initializer_list<QString>
     cell->setObjectName(name);
     cell->setTextFormat(Qt::PlainText);
     cell->setFont(ControlFont());
-    cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    cell->setAlignment(kRightAligned);
     cell->setFrameStyle(QFrame::Box | QFrame::Plain);
     cell->setLineWidth(1);
     cell->setIndent(kCellIndent);
@@ -110,91 +111,103 @@ StandardValuesDialog::StandardValuesDialog(TextsReader readTexts, std::string de
     auto* layout = new QVBoxLayout(this);
     // The dialog is as large as its contents and keeps that size, like the program's windows.
     layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    const SeriesChoice defaults;
-    auto* seriesRow = new QHBoxLayout;
-    resistorSeries_ =
-        SeriesCombo(this, QStringLiteral("ComboResistori"), kResistorSeries, defaults.resistors);
-    capacitorSeries_ = SeriesCombo(this, QStringLiteral("ComboCondensatori"), kCapacitorSeries,
-                                   defaults.capacitors);
-    QLabel* resistorCaption = Caption(QStringLiteral("Serie dei &resistori:"), this);
-    resistorCaption->setBuddy(resistorSeries_);
-    QLabel* capacitorCaption = Caption(QStringLiteral("Serie dei &condensatori:"), this);
-    capacitorCaption->setBuddy(capacitorSeries_);
-    seriesRow->addWidget(resistorCaption);
-    seriesRow->addWidget(resistorSeries_);
-    seriesRow->addSpacing(resistorCaption->fontMetrics().averageCharWidth() * 4);
-    seriesRow->addWidget(capacitorCaption);
-    seriesRow->addWidget(capacitorSeries_);
-    seriesRow->addStretch();
-    layout->addLayout(seriesRow);
-
-    auto* partsBox = new QGroupBox(QStringLiteral("Componenti dimensionati"), this);
-    partsBox->setFont(ControlFont());
-    auto* parts = new QGridLayout(partsBox);
-    const QString boxValueHeader = QStringLiteral("Valore nel campo");
-    const QString standardHeader = QStringLiteral("Valore commerciale");
-    const QString deviationHeader = QStringLiteral("Scarto");
-    const Qt::Alignment headerAlignment = Qt::AlignRight | Qt::AlignVCenter;
-    parts->addWidget(Caption(QStringLiteral("Componente"), partsBox), 0, 0);
-    parts->addWidget(Caption(boxValueHeader, partsBox, headerAlignment), 0, 1);
-    parts->addWidget(Caption(standardHeader, partsBox, headerAlignment), 0, 2);
-    parts->addWidget(Caption(deviationHeader, partsBox, headerAlignment), 0, 3);
-    for (std::size_t i = 0; i < kSizedParts.size(); ++i) {
-        const QString symbol = ToQString(FieldSymbol(kSizedParts[i]));
-        const int row = static_cast<int>(i) + 1;
-        PartCells& cells = partCells_[i];
-        cells.boxValue = Cell<QLabel>(partsBox, QStringLiteral("LabelCampo") + symbol,
-                                      {boxValueHeader, kWidestPartValue});
-        cells.standardValue = Cell<QLabel>(partsBox, QStringLiteral("LabelCommerciale") + symbol,
-                                           {standardHeader, kWidestPartValue});
-        cells.deviation = Cell<QLabel>(partsBox, QStringLiteral("LabelScarto") + symbol,
-                                       {deviationHeader, kWidestDeviation});
-        parts->addWidget(Caption(symbol, partsBox), row, 0);
-        parts->addWidget(cells.boxValue, row, 1);
-        parts->addWidget(cells.standardValue, row, 2);
-        parts->addWidget(cells.deviation, row, 3);
-    }
-    layout->addWidget(partsBox);
-
-    auto* bandBox = new QGroupBox(QStringLiteral("Banda dell'amplificatore"), this);
-    bandBox->setFont(ControlFont());
-    auto* band = new QGridLayout(bandBox);
-    const std::array<QString, 3> columnHeaders{QStringLiteral("Obiettivo"),
-                                               QStringLiteral("Con i valori nei campi"),
-                                               QStringLiteral("Con i valori commerciali")};
-    for (int column = 0; column < 3; ++column) {
-        band->addWidget(Caption(columnHeaders[column], bandBox, headerAlignment), 0, column + 1);
-    }
-    const auto addFigure = [&](FigureCells& cells, int row, const QString& caption,
-                               const QString& name) {
-        band->addWidget(Caption(caption, bandBox), row, 0);
-        ValueLabel** columns[] = {&cells.target, &cells.withBoxValues, &cells.withStandardValues};
-        const std::array<QString, 3> suffixes{QStringLiteral("Obiettivo"), QStringLiteral("Campi"),
-                                              QStringLiteral("Commerciali")};
-        for (int column = 0; column < 3; ++column) {
-            ValueLabel* cell = Cell<ValueLabel>(
-                bandBox, QStringLiteral("Label") + name + suffixes[column],
-                {columnHeaders[0], columnHeaders[1], columnHeaders[2], kWidestFigure});
-            cell->SetDesignFont(ControlFont());
-            *columns[column] = cell;
-            band->addWidget(cell, row, column + 1);
-        }
-    };
-    addFigure(gain_, 1, QStringLiteral("|Vo/Vi| massimo (Avcb)"), QStringLiteral("Guadagno"));
-    addFigure(lowerCutoff_, 2, QStringLiteral("fi effettiva [Hz]"), QStringLiteral("Fi"));
-    addFigure(upperCutoff_, 3, QStringLiteral("fs effettiva [Hz]"), QStringLiteral("Fs"));
-    layout->addWidget(bandBox);
-
+    layout->addLayout(BuildSeriesChoice());
+    layout->addWidget(BuildPartsTable());
+    layout->addWidget(BuildBandTable());
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("LabelMessaggio"));
     message_->setTextFormat(Qt::PlainText);
     message_->setFont(ControlFont());
     message_->setWordWrap(true);
     layout->addWidget(message_);
+    layout->addLayout(BuildButtons());
+    resistorSeries_->setFocus();
+    ShowReport();
+}
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
+QLayout* StandardValuesDialog::BuildSeriesChoice() {
+    const SeriesChoice defaults;
+    resistorSeries_ =
+        SeriesCombo(this, QStringLiteral("ComboResistori"), kResistorSeries, defaults.resistors);
+    capacitorSeries_ = SeriesCombo(this, QStringLiteral("ComboCondensatori"), kCapacitorSeries,
+                                   defaults.capacitors);
+    for (QComboBox* combo : {resistorSeries_, capacitorSeries_}) {
+        connect(combo, &QComboBox::currentIndexChanged, this, &StandardValuesDialog::ShowReport);
+    }
+    QLabel* resistorCaption = Caption(QStringLiteral("Serie dei &resistori:"), this);
+    resistorCaption->setBuddy(resistorSeries_);
+    QLabel* capacitorCaption = Caption(QStringLiteral("Serie dei &condensatori:"), this);
+    capacitorCaption->setBuddy(capacitorSeries_);
+    auto* row = new QHBoxLayout;
+    row->addWidget(resistorCaption);
+    row->addWidget(resistorSeries_);
+    row->addSpacing(resistorCaption->fontMetrics().averageCharWidth() * 4);
+    row->addWidget(capacitorCaption);
+    row->addWidget(capacitorSeries_);
+    row->addStretch();
+    return row;
+}
+
+QWidget* StandardValuesDialog::BuildPartsTable() {
+    auto* box = new QGroupBox(QStringLiteral("Componenti dimensionati"), this);
+    box->setFont(ControlFont());
+    auto* grid = new QGridLayout(box);
+    const std::array<QString, 3> headers{QStringLiteral("Valore nel campo"),
+                                         QStringLiteral("Valore commerciale"),
+                                         QStringLiteral("Scarto")};
+    grid->addWidget(Caption(QStringLiteral("Componente"), box), 0, 0);
+    for (int column = 0; column < 3; ++column) {
+        grid->addWidget(Caption(headers[column], box, kRightAligned), 0, column + 1);
+    }
+    for (std::size_t i = 0; i < kSizedParts.size(); ++i) {
+        const QString symbol = ToQString(FieldSymbol(kSizedParts[i]));
+        PartCells& cells = partCells_[i];
+        cells.boxValue = Cell<QLabel>(box, QStringLiteral("LabelCampo") + symbol,
+                                      {headers[0], kWidestPartValue});
+        cells.standardValue = Cell<QLabel>(box, QStringLiteral("LabelCommerciale") + symbol,
+                                           {headers[1], kWidestPartValue});
+        cells.deviation = Cell<QLabel>(box, QStringLiteral("LabelScarto") + symbol,
+                                       {headers[2], kWidestDeviation});
+        const int row = static_cast<int>(i) + 1;
+        grid->addWidget(Caption(symbol, box), row, 0);
+        grid->addWidget(cells.boxValue, row, 1);
+        grid->addWidget(cells.standardValue, row, 2);
+        grid->addWidget(cells.deviation, row, 3);
+    }
+    return box;
+}
+
+QWidget* StandardValuesDialog::BuildBandTable() {
+    auto* box = new QGroupBox(QStringLiteral("Banda dell'amplificatore"), this);
+    box->setFont(ControlFont());
+    auto* grid = new QGridLayout(box);
+    const std::array<QString, 3> headers{QStringLiteral("Obiettivo"),
+                                         QStringLiteral("Con i valori nei campi"),
+                                         QStringLiteral("Con i valori commerciali")};
+    const std::array<QString, 3> nameEndings{QStringLiteral("Obiettivo"), QStringLiteral("Campi"),
+                                             QStringLiteral("Commerciali")};
+    for (int column = 0; column < 3; ++column) {
+        grid->addWidget(Caption(headers[column], box, kRightAligned), 0, column + 1);
+    }
+    const auto addFigure = [&](FigureCells& cells, int row, const QString& caption,
+                               const QString& name) {
+        grid->addWidget(Caption(caption, box), row, 0);
+        for (int column = 0; column < 3; ++column) {
+            // The three columns as wide as one another.
+            cells[column] =
+                Cell<ValueLabel>(box, QStringLiteral("Label") + name + nameEndings[column],
+                                 {headers[0], headers[1], headers[2], kWidestFigure});
+            cells[column]->SetDesignFont(ControlFont());
+            grid->addWidget(cells[column], row, column + 1);
+        }
+    };
+    addFigure(gain_, 1, QStringLiteral("|Vo/Vi| massimo (Avcb)"), QStringLiteral("Guadagno"));
+    addFigure(lowerCutoff_, 2, QStringLiteral("fi effettiva [Hz]"), QStringLiteral("Fi"));
+    addFigure(upperCutoff_, 3, QStringLiteral("fs effettiva [Hz]"), QStringLiteral("Fs"));
+    return box;
+}
+
+QLayout* StandardValuesDialog::BuildButtons() {
     applyButton_ = new QPushButton(QStringLiteral("&Applica"), this);
     applyButton_->setObjectName(QStringLiteral("CommandApplica"));
     applyButton_->setFont(ControlFont());
@@ -202,22 +215,16 @@ StandardValuesDialog::StandardValuesDialog(TextsReader readTexts, std::string de
     auto* closeButton = new QPushButton(QStringLiteral("C&hiudi"), this);
     closeButton->setObjectName(QStringLiteral("CommandChiudi"));
     closeButton->setFont(ControlFont());
-    buttons->addWidget(applyButton_);
-    buttons->addWidget(closeButton);
-    layout->addLayout(buttons);
-
-    connect(resistorSeries_, &QComboBox::currentIndexChanged, this,
-            &StandardValuesDialog::ShowReport);
-    connect(capacitorSeries_, &QComboBox::currentIndexChanged, this,
-            &StandardValuesDialog::ShowReport);
     connect(applyButton_, &QPushButton::clicked, this, &StandardValuesDialog::OnApplyPressed);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     QWidget::setTabOrder(resistorSeries_, capacitorSeries_);
     QWidget::setTabOrder(capacitorSeries_, applyButton_);
     QWidget::setTabOrder(applyButton_, closeButton);
-    resistorSeries_->setFocus();
-
-    ShowReport();
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(applyButton_);
+    row->addWidget(closeButton);
+    return row;
 }
 
 SeriesChoice StandardValuesDialog::Choice() const {
@@ -235,11 +242,11 @@ void StandardValuesDialog::ShowReport() {
     const BandFigures none;
     const BandFigures& withBoxValues = report_.withBoxValues.value_or(none);
     const BandFigures& withStandardValues = report_.withStandardValues.value_or(none);
-    const auto showFigure = [this](FigureCells& cells, const std::string& target,
+    const auto showFigure = [this](const FigureCells& cells, const std::string& target,
                                    const std::string& withBox, const std::string& withStandard) {
-        SetFigure(*cells.target, target, decimalSeparator_);
-        SetFigure(*cells.withBoxValues, withBox, decimalSeparator_);
-        SetFigure(*cells.withStandardValues, withStandard, decimalSeparator_);
+        SetFigure(*cells[0], target, decimalSeparator_);
+        SetFigure(*cells[1], withBox, decimalSeparator_);
+        SetFigure(*cells[2], withStandard, decimalSeparator_);
     };
     showFigure(gain_, report_.targets.gain, withBoxValues.gain, withStandardValues.gain);
     showFigure(lowerCutoff_, report_.targets.lowerCutoff, withBoxValues.lowerCutoff,

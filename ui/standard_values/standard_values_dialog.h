@@ -12,6 +12,7 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 
 namespace amp {
@@ -46,6 +47,10 @@ class StandardValuesDialog : public QDialog {
     SeriesChoice Choice() const;
 
   private:
+    QLayout* BuildSeriesChoice();
+    QWidget* BuildPartsTable();
+    QWidget* BuildBandTable();
+    QLayout* BuildButtons();
     // Reads the boxes again and shows the standard values and the band for the chosen series.
     void ShowReport();
     void OnApplyPressed();
@@ -58,11 +63,7 @@ class StandardValuesDialog : public QDialog {
     };
     // The cells of one figure of the band: targeted, with the boxes' values, with the standard
     // values.
-    struct FigureCells {
-        ValueLabel* target = nullptr;
-        ValueLabel* withBoxValues = nullptr;
-        ValueLabel* withStandardValues = nullptr;
-    };
+    using FigureCells = std::array<ValueLabel*, 3>;
 
     TextsReader readTexts_;
     std::string decimalSeparator_;
@@ -73,9 +74,9 @@ class StandardValuesDialog : public QDialog {
     QComboBox* resistorSeries_ = nullptr;
     QComboBox* capacitorSeries_ = nullptr;
     std::array<PartCells, kSizedParts.size()> partCells_{};
-    FigureCells gain_;
-    FigureCells lowerCutoff_;
-    FigureCells upperCutoff_;
+    FigureCells gain_{};
+    FigureCells lowerCutoff_{};
+    FigureCells upperCutoff_{};
     QLabel* message_ = nullptr;
     QPushButton* applyButton_ = nullptr;
 };
