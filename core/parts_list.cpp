@@ -2,6 +2,8 @@
 
 #include <array>
 #include <charconv>
+#include <initializer_list>
+#include <optional>
 #include <string_view>
 
 #include "core/circuit_values.h"

@@ -49,9 +49,9 @@ constexpr std::array<int, 192> kE192{
 // The first value of the next decade, in the same three digits.
 constexpr int kNextDecade = 1000;
 
-// Ratios to the two neighbours that differ by less than this are a tie. No decimal lies exactly on
-// the geometric midpoint of two neighbours (their product is never a square), so only rounding
-// makes a tie, and the same value written in another unit must still give the same part.
+// Distances by ratio to the two neighbours that differ by no more than this are a tie. No decimal
+// lies exactly on the geometric midpoint of two neighbours (their product is never a square), so
+// only rounding makes a tie, and the same value in another unit must still give the same part.
 constexpr double kTieTolerance = 1e-12;
 
 // significand x 10^(exponent - 2), as the double its decimal text reads back to; nothing when

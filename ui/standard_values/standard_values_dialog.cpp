@@ -41,10 +41,13 @@ QLabel* Caption(const QString& text, QWidget* parent,
 
 // A white cell with a single-line border and right-aligned text, as wide as the widest of the
 // texts at the control font.
+// A screen reader says what the cell holds: its row and column ("R1, Valore commerciale").
 template <class Label>
-Label* Cell(QWidget* parent, const QString& name, std::initializer_list<QString> widest) {
+Label* Cell(QWidget* parent, const QString& name, const QString& meaning,
+            std::initializer_list<QString> widest) {
     auto* cell = new Label(parent);
     cell->setObjectName(name);
+    cell->setAccessibleDescription(meaning);
     cell->setTextFormat(Qt::PlainText);
     cell->setFont(ControlFont());
     cell->setAlignment(kRightAligned);
@@ -162,17 +165,18 @@ QWidget* StandardValuesDialog::BuildPartsTable() {
     for (std::size_t i = 0; i < kSizedParts.size(); ++i) {
         const QString symbol = ToQString(FieldSymbol(kSizedParts[i]));
         PartCells& cells = partCells_[i];
-        cells.boxValue = Cell<QLabel>(box, QStringLiteral("LabelCampo") + symbol,
+        const QString row = symbol + QStringLiteral(", ");
+        cells.boxValue = Cell<QLabel>(box, QStringLiteral("LabelCampo") + symbol, row + headers[0],
                                       {headers[0], kWidestPartValue});
         cells.standardValue = Cell<QLabel>(box, QStringLiteral("LabelCommerciale") + symbol,
-                                           {headers[1], kWidestPartValue});
+                                           row + headers[1], {headers[1], kWidestPartValue});
         cells.deviation = Cell<QLabel>(box, QStringLiteral("LabelScarto") + symbol,
-                                       {headers[2], kWidestDeviation});
-        const int row = static_cast<int>(i) + 1;
-        grid->addWidget(Caption(symbol, box), row, 0);
-        grid->addWidget(cells.boxValue, row, 1);
-        grid->addWidget(cells.standardValue, row, 2);
-        grid->addWidget(cells.deviation, row, 3);
+                                       row + headers[2], {headers[2], kWidestDeviation});
+        const int line = static_cast<int>(i) + 1;
+        grid->addWidget(Caption(symbol, box), line, 0);
+        grid->addWidget(cells.boxValue, line, 1);
+        grid->addWidget(cells.standardValue, line, 2);
+        grid->addWidget(cells.deviation, line, 3);
     }
     return box;
 }
@@ -196,6 +200,7 @@ QWidget* StandardValuesDialog::BuildBandTable() {
             // The three columns as wide as one another.
             cells[column] =
                 Cell<ValueLabel>(box, QStringLiteral("Label") + name + nameEndings[column],
+                                 caption + QStringLiteral(", ") + headers[column],
                                  {headers[0], headers[1], headers[2], kWidestFigure});
             cells[column]->SetDesignFont(ControlFont());
             grid->addWidget(cells[column], row, column + 1);
