@@ -14,8 +14,9 @@ namespace amp::bench {
 namespace {
 
 // A change of series in a shown "Valori commerciali", seen from outside: from the new choice to
-// the new standard values and figures painted, the boxes read again and both bands swept with
-// the program's pool. The resistors alternate between E24 and E12, which round R1 differently.
+// the new standard values and figures painted: the boxes read again, and the band swept with the
+// standard values in the program's pool (the band of the unchanged boxes is kept). The resistors
+// alternate between E24 and E12, which round R1 differently.
 void BM_StandardValuesSeriesChange(benchmark::State& state) {
     const FieldTexts texts = SizedExampleTexts(static_cast<int>(state.range(0)));
     SweepPool pool;

@@ -53,6 +53,8 @@ class FieldTexts {
     std::string& operator[](Field field) { return texts_[TextBoxNumber(field) - 1]; }
     const std::string& operator[](Field field) const { return texts_[TextBoxNumber(field) - 1]; }
 
+    bool operator==(const FieldTexts&) const = default;
+
   private:
     std::array<std::string, kFieldCount> texts_;
 };

@@ -55,6 +55,14 @@ std::string SeriesChoiceText(SeriesChoice choice) {
 
 StandardValuesReport ReportStandardValues(const FieldTexts& texts, SeriesChoice series,
                                           std::string_view decimalSeparator, SweepPool* pool) {
+    return ReportStandardValues(texts, EvaluateBand(texts, decimalSeparator, pool), series,
+                                decimalSeparator, pool);
+}
+
+StandardValuesReport ReportStandardValues(const FieldTexts& texts,
+                                          const Outcome<BandFigures>& withBoxValues,
+                                          SeriesChoice series, std::string_view decimalSeparator,
+                                          SweepPool* pool) {
     StandardValuesReport report;
     std::string refusal;
     for (Field part : kSizedParts) {
@@ -81,7 +89,6 @@ StandardValuesReport ReportStandardValues(const FieldTexts& texts, SeriesChoice 
                       Target(texts, Field::fi, 1, decimalSeparator),
                       Target(texts, Field::fs, 0, decimalSeparator)};
 
-    Outcome<BandFigures> withBoxValues = EvaluateBand(texts, decimalSeparator, pool);
     if (const auto* band = std::get_if<BandFigures>(&withBoxValues)) report.withBoxValues = *band;
     std::optional<Outcome<BandFigures>> withStandardValues;
     if (!report.standardWrites.empty()) {

@@ -74,4 +74,11 @@ StandardValuesReport ReportStandardValues(const FieldTexts& texts, SeriesChoice 
                                           std::string_view decimalSeparator,
                                           SweepPool* pool = nullptr);
 
+// The same with the band of the boxes' values that EvaluateBand found for these texts and this
+// separator, which no choice of series changes: a change of series sweeps once instead of twice.
+StandardValuesReport ReportStandardValues(const FieldTexts& texts,
+                                          const Outcome<BandFigures>& withBoxValues,
+                                          SeriesChoice series, std::string_view decimalSeparator,
+                                          SweepPool* pool = nullptr);
+
 }  // namespace amp

@@ -237,7 +237,13 @@ SeriesChoice StandardValuesDialog::Choice() const {
 }
 
 void StandardValuesDialog::ShowReport() {
-    report_ = ReportStandardValues(readTexts_(), Choice(), decimalSeparator_, sweepPool_);
+    FieldTexts texts = readTexts_();
+    if (!withBoxValues_ || texts != texts_) {
+        texts_ = std::move(texts);
+        withBoxValues_ = EvaluateBand(texts_, decimalSeparator_, sweepPool_);
+    }
+    report_ =
+        ReportStandardValues(texts_, *withBoxValues_, Choice(), decimalSeparator_, sweepPool_);
     for (std::size_t i = 0; i < kSizedParts.size(); ++i) {
         const PartLine& line = report_.parts[i];
         SetCellText(*partCells_[i].boxValue, ToQString(line.boxValue));

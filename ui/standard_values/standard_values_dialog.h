@@ -4,9 +4,11 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/evaluation.h"
 #include "core/field.h"
 #include "core/standard_values_report.h"
 
@@ -69,6 +71,9 @@ class StandardValuesDialog : public QDialog {
     std::string decimalSeparator_;
     SweepPool* sweepPool_;
     StandardValuesWriter apply_;
+    // The boxes' texts last read and the band with their values, until the texts change.
+    FieldTexts texts_;
+    std::optional<Outcome<BandFigures>> withBoxValues_;
     StandardValuesReport report_;
 
     QComboBox* resistorSeries_ = nullptr;
