@@ -3,6 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <string>
+
+#include "core/field.h"
+#include "tests/support/reference_design.h"
 
 namespace amp::bench {
 
@@ -18,5 +22,12 @@ inline constexpr double kReferenceFrequency = 1000.0;
 
 // The range the plot benchmarks draw: the widest, six decades, as many samples as any other.
 inline constexpr int kReferenceRange = 6;
+
+// The example data as sized, swept with the given N.
+inline FieldTexts SizedExampleTexts(int sampleCount) {
+    FieldTexts texts = test_support::SizedExampleTexts();
+    texts[Field::N] = std::to_string(sampleCount);
+    return texts;
+}
 
 }  // namespace amp::bench

@@ -6,6 +6,7 @@
 #include "core/circuit_values.h"
 #include "core/evaluation.h"
 #include "core/response_sweep.h"
+#include "core/standard_values_report.h"
 #include "core/sweep_pool.h"
 #include "tests/support/reference_design.h"
 
@@ -74,6 +75,18 @@ void BM_Evaluation(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * (static_cast<int64_t>(n) + 2));
 }
 BENCHMARK(BM_Evaluation)->Apply(WithSampleCounts)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+// "Valori commerciali" from the texts to what it shows: the standard values of the sized example
+// data, the targets and the band swept with the boxes' values and with the standard values.
+void BM_StandardValuesReport(benchmark::State& state) {
+    const FieldTexts texts = SizedExampleTexts(static_cast<int>(state.range(0)));
+    SweepPool pool;
+    for (auto _ : state) benchmark::DoNotOptimize(ReportStandardValues(texts, {}, ".", &pool));
+}
+BENCHMARK(BM_StandardValuesReport)
+    ->Apply(WithSampleCounts)
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace amp::bench

@@ -25,6 +25,26 @@ int FindCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n, 
     return n + 1;
 }
 
+// The sweep's part of the evaluation, after the checks: the band found, or why there is none.
+Outcome<BandFigures> SweepBand(const CircuitValues& values, int n,
+                               std::string_view decimalSeparator, SweepPool* pool) {
+    const Failure undefined{std::string(message::kResponseUndefined)};
+    const std::vector<double> sweep = SweepModulus(values, n, pool);
+    for (int i = 0; i <= n; ++i) {
+        if (!std::isfinite(sweep[i])) return undefined;
+    }
+    const double maxModulus = SweepMaximum(sweep, n);
+    if (maxModulus == 0.0) return undefined;
+
+    const int lower = FindLowerCutoffIndex(sweep, maxModulus, n);
+    const int upper = FindUpperCutoffIndex(sweep, maxModulus, n);
+    return BandFigures{
+        FormatFixed(maxModulus, 2, decimalSeparator),
+        FormatFixed(SweepFrequency(kEvaluationDecades, lower, n), 1, decimalSeparator),
+        FormatFixed(SweepFrequency(kEvaluationDecades, upper, n), 0, decimalSeparator),
+    };
+}
+
 }  // namespace
 
 std::vector<double> SweepModulus(const CircuitValues& values, int n, SweepPool* pool) {
@@ -53,27 +73,32 @@ Outcome<EvaluationCaptions> EvaluateResponse(const FieldTexts& texts,
     if (f == 0.0) return Failure{std::string(message::kFZero)};
     const Outcome<int> sampleCount = ReadSampleCount(texts[Field::N]);
     if (const auto* failure = std::get_if<Failure>(&sampleCount)) return *failure;
-    const int n = std::get<int>(sampleCount);
 
-    const Failure undefined{std::string(message::kResponseUndefined)};
     const Response atF = Evaluate(values, f);
-    if (!std::isfinite(atF.Modulus) || !std::isfinite(atF.PhaseDeg)) return undefined;
-
-    const std::vector<double> sweep = SweepModulus(values, n, pool);
-    for (int i = 0; i <= n; ++i) {
-        if (!std::isfinite(sweep[i])) return undefined;
+    if (!std::isfinite(atF.Modulus) || !std::isfinite(atF.PhaseDeg)) {
+        return Failure{std::string(message::kResponseUndefined)};
     }
-    const double maxModulus = SweepMaximum(sweep, n);
-    if (maxModulus == 0.0) return undefined;
-
-    const int lower = FindLowerCutoffIndex(sweep, maxModulus, n);
-    const int upper = FindUpperCutoffIndex(sweep, maxModulus, n);
+    Outcome<BandFigures> band =
+        SweepBand(values, std::get<int>(sampleCount), decimalSeparator, pool);
+    if (auto* failure = std::get_if<Failure>(&band)) return std::move(*failure);
+    BandFigures& figures = std::get<BandFigures>(band);
     return EvaluationCaptions{
         FormatFixed(atF.Modulus, 2, decimalSeparator),
         FormatFixed(atF.PhaseDeg, 2, decimalSeparator),
-        FormatFixed(SweepFrequency(kEvaluationDecades, lower, n), 1, decimalSeparator),
-        FormatFixed(SweepFrequency(kEvaluationDecades, upper, n), 0, decimalSeparator),
+        std::move(figures.lowerCutoff),
+        std::move(figures.upperCutoff),
     };
+}
+
+Outcome<BandFigures> EvaluateBand(const FieldTexts& texts, std::string_view decimalSeparator,
+                                  SweepPool* pool) {
+    // The evaluation's fields but f, in its order: the graph's.
+    if (auto message = CheckFields(texts, kGraphCheckOrder)) return Failure{*message};
+    const CircuitValues values = ReadCircuitValues(texts);
+    if (auto message = CheckOpAmpValues(values)) return Failure{*message};
+    const Outcome<int> sampleCount = ReadSampleCount(texts[Field::N]);
+    if (const auto* failure = std::get_if<Failure>(&sampleCount)) return *failure;
+    return SweepBand(values, std::get<int>(sampleCount), decimalSeparator, pool);
 }
 
 }  // namespace amp

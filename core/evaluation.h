@@ -23,6 +23,16 @@ struct EvaluationCaptions {
     bool operator==(const EvaluationCaptions&) const = default;
 };
 
+// The band of a response: its mid-band gain, as Label40 writes a modulus ("0.00"), and its lower
+// and upper cut-off frequencies, as Label47 ("0.0") and Label48 ("0") write them.
+struct BandFigures {
+    std::string gain;
+    std::string lowerCutoff;
+    std::string upperCutoff;
+
+    bool operator==(const BandFigures&) const = default;
+};
+
 // The number of decades of the evaluation's sweep: 1 Hz to 1 MHz.
 inline constexpr int kEvaluationDecades = 6;
 
@@ -41,5 +51,10 @@ int FindUpperCutoffIndex(const std::vector<double>& sweep, double maxModulus, in
 Outcome<EvaluationCaptions> EvaluateResponse(const FieldTexts& texts,
                                              std::string_view decimalSeparator,
                                              SweepPool* pool = nullptr);
+
+// The band that the sweep of "Calcola Modulo e Fase, fi e fs effettive" finds: the largest
+// modulus and the effective fi and fs, with the same checks and the same figures, but without f.
+Outcome<BandFigures> EvaluateBand(const FieldTexts& texts, std::string_view decimalSeparator,
+                                  SweepPool* pool = nullptr);
 
 }  // namespace amp

@@ -26,4 +26,10 @@ std::string_view FieldUnit(Field field) {
     return kLabels[TextBoxNumber(field) - 1].unit;
 }
 
+std::string_view FieldUnitName(Field field) {
+    std::string_view unit = FieldUnit(field);
+    if (!unit.empty()) unit = unit.substr(1, unit.size() - 2);
+    return unit;
+}
+
 }  // namespace amp

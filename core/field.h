@@ -44,6 +44,8 @@ constexpr Field FieldOfTextBox(int number) {
 std::string_view FieldSymbol(Field field);
 // The unit label shown beside the box ("[Hz]", "[kohm]"), empty for plain ratios and counts.
 std::string_view FieldUnit(Field field);
+// The unit without its brackets ("Hz", "kohm"), for a value written beside it.
+std::string_view FieldUnitName(Field field);
 
 // The texts of all 21 design fields, as the main window's boxes hold them.
 class FieldTexts {

@@ -63,6 +63,12 @@ std::string BadValueMessage(Field field) {
     return text;
 }
 
+std::string NoStandardValueMessage(Field part) {
+    std::string text(FieldSymbol(part));
+    text += " deve essere maggiore di zero per avere un valore commerciale!";
+    return text;
+}
+
 std::string FileNotSavedMessage(std::string_view path) {
     std::string text = "Impossibile salvare il file \"";
     text += path;

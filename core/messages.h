@@ -14,6 +14,8 @@ inline constexpr std::string_view kApplicationTitle = "Amplificatore audio";
 std::string_view MissingValueMessage(Field field);
 // The message shown when the field holds a character outside the number notation.
 std::string BadValueMessage(Field field);
+// The message shown when a sized part has no standard value: zero or negative.
+std::string NoStandardValueMessage(Field part);
 // The message shown when a file could not be written.
 std::string FileNotSavedMessage(std::string_view path);
 

@@ -1,0 +1,36 @@
+#include "ui/standard_values/parts_list_export.h"
+
+#include <QDate>
+#include <QDir>
+#include <QIODevice>
+#include <string>
+#include <variant>
+
+#include "core/messages.h"
+#include "core/parts_list.h"
+#include "ui/qt_text.h"
+
+namespace amp::ui {
+
+void ExportPartsList(QWidget* parent, const FieldTexts& texts, const GraphWindowDialogs& dialogs) {
+    const Outcome<std::string> csv = PartsListCsv(texts);
+    if (const auto* failure = std::get_if<Failure>(&csv)) {
+        dialogs.showMessage(parent, ToQString(failure->message));
+        return;
+    }
+    const QString suggested =
+        QDir::home().filePath(QStringLiteral("distinta-componenti-%1.csv")
+                                  .arg(QDate::currentDate().toString(Qt::ISODate)));
+    const QString path =
+        dialogs.chooseSaveFile(parent, QStringLiteral("Esporta distinta componenti"), suggested,
+                               QStringLiteral("Dati CSV (*.csv)"));
+    if (path.isEmpty()) return;
+    const std::string& text = std::get<std::string>(csv);
+    const bool written = WriteFileSafely(path, [&text](QIODevice& file) {
+        return file.write(text.data(), static_cast<qint64>(text.size())) ==
+               static_cast<qint64>(text.size());
+    });
+    if (!written) dialogs.showMessage(parent, ToQString(FileNotSavedMessage(ToStdString(path))));
+}
+
+}  // namespace amp::ui
