@@ -30,6 +30,8 @@
 #include "ui/main_window/form1_menus.h"
 #include "ui/main_window/state_step.h"
 #include "ui/qt_text.h"
+#include "ui/standard_values/parts_list_export.h"
+#include "ui/standard_values/standard_values_dialog.h"
 #include "ui/twips.h"
 
 namespace amp::ui {
@@ -143,6 +145,14 @@ void MainWindow::WriteFieldsAsStep(const QString& actionName,
     TakeStep(actionName, std::move(after));
 }
 
+void MainWindow::ApplyStandardValues(const std::vector<FieldWrite>& writes,
+                                     const QString& seriesUsed) {
+    FormState after = State();
+    ApplyWrites(after.design.texts, writes);
+    after.seriesApplied = seriesUsed;
+    TakeStep(QStringLiteral("Valori commerciali"), std::move(after));
+}
+
 void MainWindow::OnNewChosen() {
     document_->New();
 }
@@ -157,6 +167,10 @@ void MainWindow::OnSaveChosen() {
 
 void MainWindow::OnSaveAsChosen() {
     document_->SaveAs();
+}
+
+void MainWindow::OnPartsListChosen() {
+    ExportPartsList(this, FieldTextsNow(), {dialogs_.showMessage, dialogs_.chooseSaveFile});
 }
 
 void MainWindow::OnReportPdfChosen() {
@@ -186,6 +200,18 @@ ReportDialogs MainWindow::ReportAsks() const {
 
 void MainWindow::OnExitChosen() {
     close();
+}
+
+void MainWindow::OnStandardValuesChosen() {
+    auto* dialog = new StandardValuesDialog(
+        [this] { return FieldTextsNow(); }, decimalSeparator_, sweepPool_,
+        [this](const std::vector<FieldWrite>& writes, const QString& seriesUsed) {
+            ApplyStandardValues(writes, seriesUsed);
+        },
+        this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Modal to Form1, but without a loop of its own, so the menu returns at once.
+    dialog->open();
 }
 
 void MainWindow::OnAboutChosen() {

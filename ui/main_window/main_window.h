@@ -54,18 +54,21 @@ class MainWindow : public QMainWindow {
     QUndoStack& UndoStack() { return *undoStack_; }
     RecentFiles& Recent() { return *recentFiles_; }
 
-    // Writes the texts into their boxes as one undoable step named after the action.
-    void WriteFieldsAsStep(const QString& actionName, const std::vector<FieldWrite>& writes);
+    // "Applica" of "Valori commerciali": writes the standard values into their boxes as one
+    // undoable step, and keeps the series they come from for the report.
+    void ApplyStandardValues(const std::vector<FieldWrite>& writes, const QString& seriesUsed);
 
     // What the menu items run.
     void OnNewChosen();
     void OnOpenChosen();
     void OnSaveChosen();
     void OnSaveAsChosen();
+    void OnPartsListChosen();
     void OnReportPdfChosen();
     void OnPrintPreviewChosen();
     void OnPrintChosen();
     void OnExitChosen();
+    void OnStandardValuesChosen();
     void OnAboutChosen();
     void OnAboutQtChosen();
 
@@ -97,6 +100,8 @@ class MainWindow : public QMainWindow {
 
     FormState State() const;
     void ApplyState(const FormState& state);
+    // Writes the texts into their boxes as one undoable step named after the action.
+    void WriteFieldsAsStep(const QString& actionName, const std::vector<FieldWrite>& writes);
     // Takes the window from its state now to the given one as one undoable step.
     void TakeStep(const QString& actionName, FormState after);
     void SetResultCaptions(const std::array<QString, 4>& captions);

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 
 #include "core/messages.h"
@@ -109,6 +110,28 @@ class StandardValuesTest : public QObject {
         QCOMPARE(shown.seriesUsed, QStringList());
         QCOMPARE(form.Snapshot(), before);
         QCOMPARE(form.messages, QStringList());
+    }
+
+    // From Form1's menus: "Applica" is one step, which "Annulla Valori commerciali" takes back to
+    // the exact values; the parts list is written where the user says.
+    void menuItemsApplyAsOneStepAndExportTheList() {
+        QTemporaryDir folder;
+        Form1Driver form;
+        SizeExampleData(form);
+        const QStringList sized = form.Snapshot();
+        form.ChooseMenuItem("Valori commerciali...");
+        auto* dialog = form.window().findChild<StandardValuesDialog*>();
+        QVERIFY(dialog && dialog->isVisible());
+        QTest::mouseClick(dialog->findChild<QPushButton*>("CommandApplica"), Qt::LeftButton);
+        QCOMPARE(form.BoxText("Text10"), "9.10E+01");
+        QCOMPARE(form.window().UndoStack().count(), 3);
+        form.ChooseMenuItem("Annulla Valori commerciali");
+        QCOMPARE(form.Snapshot(), sized);
+
+        form.savePath = folder.filePath("distinta.csv");
+        form.ChooseMenuItem("Esporta distinta componenti...");
+        QVERIFY(QFile(form.savePath).size() > 0);
+        QVERIFY(form.messages.isEmpty());
     }
 
     void partsListOfTheSizedExampleData() {
