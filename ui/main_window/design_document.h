@@ -16,10 +16,9 @@ namespace amp::ui {
 
 class RecentFiles;
 
-// Asks which file to open: the dialog's caption, the folder or file to start from and the file
-// types offered. Returns the chosen path, or an empty text when the user cancels.
-using OpenFileChooser = std::function<QString(QWidget* parent, const QString& caption,
-                                              const QString& startPath, const QString& types)>;
+// Asks which file to open, as a SaveFileChooser asks where to save: the dialog's caption, the
+// folder or file to start from and the file types offered; an empty text when the user cancels.
+using OpenFileChooser = SaveFileChooser;
 
 // The toolkit's file dialog for opening an existing file.
 QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& startPath,
