@@ -7,6 +7,7 @@
 #include "core/evaluation.h"
 #include "core/response_sweep.h"
 #include "core/sweep_pool.h"
+#include "core/transfer_function.h"
 #include "tests/support/reference_design.h"
 
 namespace amp::bench {

@@ -6,6 +6,7 @@
 #include "core/messages.h"
 #include "core/number_format.h"
 #include "core/response_sweep.h"
+#include "core/transfer_function.h"
 
 namespace amp {
 namespace {
@@ -28,7 +29,7 @@ int FindCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n, 
 }  // namespace
 
 std::vector<double> SweepModulus(const CircuitValues& values, int n, SweepPool* pool) {
-    std::vector<double> sweep(static_cast<std::size_t>(n) + 3, 0.0);
+    std::vector<double> sweep(SweepLength(n), 0.0);
     SweepResponse(values, kEvaluationDecades, n, std::span(sweep).first(sweep.size() - 2), {},
                   pool);
     return sweep;
@@ -46,17 +47,17 @@ int FindUpperCutoffIndex(const std::vector<double>& sweep, double maxModulus, in
 
 Outcome<EvaluationCaptions> EvaluateResponse(const FieldTexts& texts,
                                              std::string_view decimalSeparator, SweepPool* pool) {
-    if (auto message = CheckFields(texts, kEvaluationCheckOrder)) return Failure{*message};
+    if (auto failure = CheckFields(texts, kEvaluationCheckOrder)) return *failure;
     const CircuitValues values = ReadCircuitValues(texts);
-    if (auto message = CheckOpAmpValues(values)) return Failure{*message};
-    const double f = ReadFieldNumber(texts[Field::f]);
+    if (auto failure = CheckOpAmpValues(values)) return *failure;
+    const double f = ReadSiValue(texts, Field::f);
     if (f == 0.0) return Failure{std::string(message::kFZero)};
     const Outcome<int> sampleCount = ReadSampleCount(texts[Field::N]);
-    if (const auto* failure = std::get_if<Failure>(&sampleCount)) return *failure;
+    if (const Failure* failure = FailureOf(sampleCount)) return *failure;
     const int n = std::get<int>(sampleCount);
 
     const Failure undefined{std::string(message::kResponseUndefined)};
-    const Response atF = Evaluate(values, f);
+    const Response atF = TransferFunction(values, f);
     if (!std::isfinite(atF.Modulus) || !std::isfinite(atF.PhaseDeg)) return undefined;
 
     const std::vector<double> sweep = SweepModulus(values, n, pool);

@@ -14,8 +14,8 @@ inline constexpr std::string_view kApplicationTitle = "Amplificatore audio";
 std::string_view MissingValueMessage(Field field);
 // The message shown when the field holds a character outside the number notation.
 std::string BadValueMessage(Field field);
-// The message shown when a file could not be written.
-std::string FileNotSavedMessage(std::string_view path);
+// The message shown when N is refused: it must lie within 1 ... kMaxSampleCount.
+std::string SampleCountRangeMessage();
 
 namespace message {
 inline constexpr std::string_view kRiNotBelowSeries = "Deve essere Ri < (R2 + R)!";
@@ -34,7 +34,6 @@ inline constexpr std::string_view kRLZero = "RL non può essere zero!";
 inline constexpr std::string_view kAvcbOne = "Avcb non può essere 1!";
 inline constexpr std::string_view kSizingImpossible =
     "I dati inseriti non permettono di dimensionare i componenti!";
-inline constexpr std::string_view kSampleCountRange = "N deve essere compreso tra 1 e 195576!";
 inline constexpr std::string_view kResponseUndefined =
     "Con questi valori dei componenti Vo/Vi risulta nullo o indefinito!";
 }  // namespace message

@@ -15,8 +15,8 @@ Calculator::Calculator(MessageSink showMessage, const QLocale& locale)
 }
 
 void Calculator::OnGraphRequested() {
-    if (auto message = graphs_.ShowGraph(form1_.FieldTextsNow(), form1_.SelectedRangeIndex())) {
-        form1_.ShowMessage(ToQString(*message));
+    if (auto failure = graphs_.ShowGraph(form1_.FieldTextsNow(), form1_.SelectedRangeIndex())) {
+        form1_.ShowMessage(ToQString(failure->message));
     }
 }
 

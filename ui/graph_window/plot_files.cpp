@@ -41,6 +41,13 @@ bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&)>&
     return file.open(QIODevice::WriteOnly) && write(file) && file.commit();
 }
 
+QString FileNotSavedMessage(const QString& path) {
+    return QStringLiteral(
+               "Impossibile salvare il file \"%1\". Controlla che la cartella esista, che si possa "
+               "scrivere in essa e che il disco non sia pieno.")
+        .arg(path);
+}
+
 bool WritePlotPng(const PlotArea& plotArea, qreal devicePixelRatio, QIODevice& file) {
     QImage image(plotArea.size() * devicePixelRatio, QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatio);

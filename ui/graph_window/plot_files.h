@@ -26,6 +26,13 @@ QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& 
 // it was. Returns whether the file was written.
 bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write);
 
+// The message shown when the file at the path could not be written.
+QString FileNotSavedMessage(const QString& path);
+
+// A saved PNG has this many device pixels for each of the screen it is saved from, so that it stays
+// sharp when printed or zoomed.
+inline constexpr qreal kPngPixelsPerScreenPixel = 2.0;
+
 // The plot area as the window shows it, as PNG at the given device pixel ratio.
 bool WritePlotPng(const PlotArea& plotArea, qreal devicePixelRatio, QIODevice& file);
 

@@ -7,14 +7,13 @@
 
 #include "graph/curve_vertices.h"
 #include "graph/plot_grid.h"
+#include "ui/curve_colours.h"
 #include "ui/graph_window/graph_window_style.h"
 #include "ui/twips.h"
 
 namespace amp::ui {
 namespace {
 
-const QColor kModulusColour(0, 0, 0);
-const QColor kPhaseColour(255, 0, 0);
 // Qt fills the outline of an antialiased polyline wider than a device pixel in one piece, at a
 // cost that grows with the area the polyline spans; short runs of it cover the same pixels at a
 // fraction of the cost. Their flat ends meet without overlapping.
@@ -60,8 +59,8 @@ void RepaintPlotImage(const Plot& plot, QImage& image) {
 void DrawCurves(QPainter& painter, const Plot& plot, qreal devicePixelRatio) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    DrawCurve(painter, plot, ModulusPoint, kModulusColour, devicePixelRatio);
-    DrawCurve(painter, plot, PhasePoint, kPhaseColour, devicePixelRatio);
+    DrawCurve(painter, plot, ModulusPoint, ToQColor(kModulusBlack), devicePixelRatio);
+    DrawCurve(painter, plot, PhasePoint, ToQColor(kPhaseRed), devicePixelRatio);
     painter.restore();
 }
 

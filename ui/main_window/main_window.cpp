@@ -34,8 +34,8 @@ QString AccessibleName(Field field) {
 
 }  // namespace
 
-MainWindow::MainWindow(MessageSink showMessage, std::string decimalSeparator,
-                       SweepPool* sweepPool, QWidget* parent)
+MainWindow::MainWindow(MessageSink showMessage, std::string decimalSeparator, SweepPool* sweepPool,
+                       QWidget* parent)
     : QWidget(parent),
       showMessage_(std::move(showMessage)),
       decimalSeparator_(std::move(decimalSeparator)),
@@ -102,7 +102,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::OnSizingPressed() {
     const auto outcome = amp::SizeComponents(FieldTextsNow());
-    if (const auto* failure = std::get_if<Failure>(&outcome)) {
+    if (const Failure* failure = FailureOf(outcome)) {
         ShowMessage(ToQString(failure->message));
         return;
     }
@@ -111,7 +111,7 @@ void MainWindow::OnSizingPressed() {
 
 void MainWindow::OnEvaluationPressed() {
     const auto outcome = amp::EvaluateResponse(FieldTextsNow(), decimalSeparator_, sweepPool_);
-    if (const auto* failure = std::get_if<Failure>(&outcome)) {
+    if (const Failure* failure = FailureOf(outcome)) {
         ShowMessage(ToQString(failure->message));
         return;
     }

@@ -7,7 +7,7 @@
 
 #include "core/messages.h"
 #include "tests/ui/support/form1_driver.h"
-#include "ui/fonts.h"
+#include "tests/ui/support/qtest_main.h"
 #include "ui/forms/caption_fit.h"
 #include "ui/forms/value_label.h"
 #include "ui/message_box.h"
@@ -77,9 +77,9 @@ class WholeFiguresTest : public QObject {
         Form1Driver form(locale);
         GraphWindow& graph = PlottedWindow(form);
         const QList<std::pair<QWidget*, QString>> labels{
-            {&form.window(), "Label40"}, {&form.window(), "Label44"}, {&form.window(), "Label47"},
-            {&form.window(), "Label48"}, {&graph, "Label1"},          {&graph, "Label17"},
-            {&graph, "Label18"},         {&graph, "Label19"},         {&graph, "Label20"},
+            {&form.Form1(), "Label40"}, {&form.Form1(), "Label44"}, {&form.Form1(), "Label47"},
+            {&form.Form1(), "Label48"}, {&graph, "Label1"},         {&graph, "Label17"},
+            {&graph, "Label18"},        {&graph, "Label19"},        {&graph, "Label20"},
             {&graph, "Label21"}};
         const std::string separator = locale.decimalPoint().toStdString();
         for (const auto& [window, name] : labels) {
@@ -181,13 +181,8 @@ class WholeFiguresTest : public QObject {
     }
 };
 
-}  // namespace amp::ui
+const test_support::RegisteredQtTest<WholeFiguresTest> kWholeFiguresTest;
 
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    amp::ui::RegisterFontSubstitutions();
-    amp::ui::WholeFiguresTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+}  // namespace amp::ui
 
 #include "whole_figures_test.moc"

@@ -14,11 +14,11 @@ Form1Driver::Form1Driver(const QLocale& locale)
               messageParents.append(parent);
           },
           locale)) {
-    window().show();
+    Form1().show();
 }
 
 QWidget& Form1Driver::Find(const QString& name, const QMetaObject& type) const {
-    auto* control = window().findChild<QWidget*>(name);
+    auto* control = Form1().findChild<QWidget*>(name);
     if (!control || !type.cast(control)) {
         qFatal("Form1 has no %s named %s", type.className(), qPrintable(name));
     }
@@ -60,7 +60,7 @@ QStringList Form1Driver::Snapshot() const {
     for (const char* label : {"Label40", "Label44", "Label47", "Label48"}) {
         state << LabelText(QString::fromLatin1(label));
     }
-    state << QString::number(window().SelectedRangeIndex().value_or(0));
+    state << QString::number(Form1().SelectedRangeIndex().value_or(0));
     return state;
 }
 
