@@ -7,6 +7,13 @@
 #include "ui/qt_text.h"
 
 namespace amp::ui {
+namespace {
+
+// Kept free inside each end of the label: a caption that fills it edge to edge loses the last
+// column of its final glyph to whatever the label's edge borders, a frame line or a border.
+constexpr int kFreePixels = 1;
+
+}  // namespace
 
 ValueLabel::ValueLabel(QWidget* parent) : QLabel(parent), designFont_(font()) {
     setTextFormat(Qt::PlainText);
@@ -18,7 +25,7 @@ void ValueLabel::SetDesignFont(const QFont& font) {
 }
 
 void ValueLabel::SetValue(const QString& caption, std::string_view decimalSeparator) {
-    const int margin = std::max(indent(), 0);
+    const int margin = std::max(indent(), 0) + kFreePixels;
     const QRect area = contentsRect().adjusted(margin, 0, -margin, 0);
     const int flags = int(alignment());
     QString shown = caption;

@@ -7,10 +7,10 @@
 
 namespace amp::ui {
 
-// A label whose caption a calculation writes: a number that is always shown whole. A caption too
-// wide for the label at its font is shown at a smaller size of the same font, down to 6 point;
-// one that is too wide even then is shown as the same value in the form "6.96E+29", at the
-// largest size that fits. A screen reader hears the caption as shown.
+// A label whose caption a calculation writes: a number that is always shown whole, a pixel clear of
+// either end. A caption too wide for the label at its font is shown at a smaller size of the same
+// font, down to 6 point; one that is too wide even then is shown as the same value in the form
+// "6.96E+29", at the largest size that fits. A screen reader hears the caption as shown.
 class ValueLabel : public QLabel {
     Q_OBJECT
 
