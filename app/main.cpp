@@ -4,6 +4,7 @@
 
 #include "app/startup_preparation.h"
 #include "core/messages.h"
+#include "generated/version.h"
 #include "ui/calculator.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"

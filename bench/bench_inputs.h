@@ -5,13 +5,14 @@
 #include <array>
 #include <string>
 
+#include "core/circuit_values.h"
 #include "core/field.h"
 #include "tests/support/reference_design.h"
 
 namespace amp::bench {
 
 // The sample counts every N-dependent benchmark runs at: the default, a fine sweep, the maximum.
-inline constexpr std::array<int, 3> kSampleCounts{1000, 20000, 195576};
+inline constexpr std::array<int, 3> kSampleCounts{1000, 20000, kMaxSampleCount};
 
 inline void WithSampleCounts(benchmark::internal::Benchmark* b) {
     for (int n : kSampleCounts) b->Arg(n);

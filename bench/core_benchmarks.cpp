@@ -8,6 +8,7 @@
 #include "core/response_sweep.h"
 #include "core/standard_values_report.h"
 #include "core/sweep_pool.h"
+#include "core/transfer_function.h"
 #include "tests/support/reference_design.h"
 
 namespace amp::bench {

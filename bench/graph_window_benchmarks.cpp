@@ -9,10 +9,10 @@
 #include "bench/bench_inputs.h"
 #include "bench/paint_wait.h"
 #include "core/sweep_pool.h"
-#include "graph/frame_geometry.h"
 #include "graph/plot.h"
 #include "tests/support/reference_design.h"
 #include "ui/graph_window/graph_window_set.h"
+#include "ui/graph_window/plot_frame_layout.h"
 #include "ui/graph_window/plot_image.h"
 
 namespace amp::bench {
@@ -28,7 +28,7 @@ Plot ReferencePlot(int sampleCount) {
 void BM_PlotPaint(benchmark::State& state) {
     const Plot plot = ReferencePlot(static_cast<int>(state.range(0)));
     QImage image = ui::PaintPlotImage(plot, static_cast<qreal>(state.range(1)));
-    const std::vector<FrameLine> frame = FrameLines(plot.RangeIndex);
+    const std::vector<ui::FrameLine> frame = ui::FrameLines(plot.RangeIndex);
     for (auto _ : state) {
         ui::RepaintPlotImage(plot, image);
         {

@@ -5,7 +5,7 @@
 namespace amp {
 
 double PhaseDeg(Complex z) {
-    return PhaseDegOfQuotient(z.Im / z.Re);
+    return PhaseDegOfQuotient(PhaseQuotient(z));
 }
 
 double PhaseDegOfQuotient(double imOverRe) {

@@ -6,6 +6,7 @@
 #include "core/messages.h"
 #include "core/number_format.h"
 #include "core/response_sweep.h"
+#include "core/transfer_function.h"
 
 namespace amp {
 namespace {
@@ -48,7 +49,7 @@ Outcome<BandFigures> SweepBand(const CircuitValues& values, int n,
 }  // namespace
 
 std::vector<double> SweepModulus(const CircuitValues& values, int n, SweepPool* pool) {
-    std::vector<double> sweep(static_cast<std::size_t>(n) + 3, 0.0);
+    std::vector<double> sweep(SweepLength(n), 0.0);
     SweepResponse(values, kEvaluationDecades, n, std::span(sweep).first(sweep.size() - 2), {},
                   pool);
     return sweep;
@@ -66,21 +67,21 @@ int FindUpperCutoffIndex(const std::vector<double>& sweep, double maxModulus, in
 
 Outcome<EvaluationCaptions> EvaluateResponse(const FieldTexts& texts,
                                              std::string_view decimalSeparator, SweepPool* pool) {
-    if (auto message = CheckFields(texts, kEvaluationCheckOrder)) return Failure{*message};
+    if (auto failure = CheckFields(texts, kEvaluationCheckOrder)) return *failure;
     const CircuitValues values = ReadCircuitValues(texts);
-    if (auto message = CheckOpAmpValues(values)) return Failure{*message};
-    const double f = ReadFieldNumber(texts[Field::f]);
+    if (auto failure = CheckOpAmpValues(values)) return *failure;
+    const double f = ReadSiValue(texts, Field::f);
     if (f == 0.0) return Failure{std::string(message::kFZero)};
     const Outcome<int> sampleCount = ReadSampleCount(texts[Field::N]);
-    if (const auto* failure = std::get_if<Failure>(&sampleCount)) return *failure;
+    if (const Failure* failure = FailureOf(sampleCount)) return *failure;
 
-    const Response atF = Evaluate(values, f);
+    const Response atF = TransferFunction(values, f);
     if (!std::isfinite(atF.Modulus) || !std::isfinite(atF.PhaseDeg)) {
         return Failure{std::string(message::kResponseUndefined)};
     }
     Outcome<BandFigures> band =
         SweepBand(values, std::get<int>(sampleCount), decimalSeparator, pool);
-    if (auto* failure = std::get_if<Failure>(&band)) return std::move(*failure);
+    if (const Failure* failure = FailureOf(band)) return *failure;
     BandFigures& figures = std::get<BandFigures>(band);
     return EvaluationCaptions{
         FormatFixed(atF.Modulus, 2, decimalSeparator),
@@ -93,11 +94,11 @@ Outcome<EvaluationCaptions> EvaluateResponse(const FieldTexts& texts,
 Outcome<BandFigures> EvaluateBand(const FieldTexts& texts, std::string_view decimalSeparator,
                                   SweepPool* pool) {
     // The evaluation's fields but f, in its order: the graph's.
-    if (auto message = CheckFields(texts, kGraphCheckOrder)) return Failure{*message};
+    if (auto failure = CheckFields(texts, kGraphCheckOrder)) return *failure;
     const CircuitValues values = ReadCircuitValues(texts);
-    if (auto message = CheckOpAmpValues(values)) return Failure{*message};
+    if (auto failure = CheckOpAmpValues(values)) return *failure;
     const Outcome<int> sampleCount = ReadSampleCount(texts[Field::N]);
-    if (const auto* failure = std::get_if<Failure>(&sampleCount)) return *failure;
+    if (const Failure* failure = FailureOf(sampleCount)) return *failure;
     return SweepBand(values, std::get<int>(sampleCount), decimalSeparator, pool);
 }
 

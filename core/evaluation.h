@@ -12,8 +12,8 @@ namespace amp {
 
 class SweepPool;
 
-// Captions of Label40 (modulus at f), Label44 (phase at f), Label47 (effective fi), Label48
-// (effective fs).
+// The four results shown in the main window: the modulus and the phase at f, the effective lower
+// and upper cut-off frequencies.
 struct EvaluationCaptions {
     std::string modulus;
     std::string phase;
@@ -36,8 +36,8 @@ struct BandFigures {
 // The number of decades of the evaluation's sweep: 1 Hz to 1 MHz.
 inline constexpr int kEvaluationDecades = 6;
 
-// ModulusSweep: indices 0 ... n + 2, samples 0 ... n over six decades, the two last entries 0.
-// A pool shares the samples among its threads.
+// The evaluation's sweep of the modulus: SweepLength(n) entries, samples 0 ... n over six decades,
+// the two last entries 0. A pool shares the samples among its threads.
 std::vector<double> SweepModulus(const CircuitValues& values, int n, SweepPool* pool = nullptr);
 
 // First sample within 0.01 of 1/sqrt(2) of the maximum while the modulus rises (lower) or falls

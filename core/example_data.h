@@ -13,7 +13,8 @@ std::vector<FieldWrite> ExampleData();
 // The range that the example data select ("1Hz - 100 kHz").
 inline constexpr int kExampleRangeIndex = 5;
 
-// "Azzera": every box emptied, in the order Text1 ... Text9, Text10 ... Text16, Text17 ... Text21.
+// "Azzera": every box emptied, in the order of the fields: the design data, the sized components,
+// then Avo, fc, R4, N and f.
 std::vector<FieldWrite> ClearAllFields();
 
 }  // namespace amp

@@ -3,17 +3,31 @@
 namespace amp {
 namespace {
 
+// A unit as the label beside a box shows it, with its factor into SI units.
+struct Unit {
+    std::string_view label;
+    double siFactor;
+};
+
+constexpr Unit kNoUnit{"", 1.0};
+constexpr Unit kHertz{"[Hz]", 1.0};
+constexpr Unit kMegahertz{"[MHz]", kHertzPerMegahertz};
+constexpr Unit kKiloOhm{"[kohm]", kOhmPerKiloOhm};
+constexpr Unit kMicrofarad{"[uF]", kFaradPerMicrofarad};
+constexpr Unit kPicofarad{"[pF]", kFaradPerPicofarad};
+
 struct FieldLabels {
     std::string_view symbol;
-    std::string_view unit;
+    Unit unit;
 };
 
 constexpr std::array<FieldLabels, kFieldCount> kLabels{{
-    {"fi", "[Hz]"},  {"fs", "[Hz]"},   {"Ri", "[kohm]"}, {"Avcb", ""},     {"R2", "[kohm]"},
-    {"R", "[kohm]"}, {"R3", "[kohm]"}, {"R5", "[kohm]"}, {"RL", "[kohm]"}, {"R1", "[kohm]"},
-    {"C1", "[uF]"},  {"C2", "[pF]"},   {"C3", "[uF]"},   {"C4", "[pF]"},   {"C5", "[uF]"},
-    {"C6", "[uF]"},  {"Avo", ""},      {"fc", "[MHz]"},  {"R4", "[kohm]"}, {"N", ""},
-    {"f", "[Hz]"},
+    {"fi", kHertz},      {"fs", kHertz},     {"Ri", kKiloOhm},    {"Avcb", kNoUnit},
+    {"R2", kKiloOhm},    {"R", kKiloOhm},    {"R3", kKiloOhm},    {"R5", kKiloOhm},
+    {"RL", kKiloOhm},    {"R1", kKiloOhm},   {"C1", kMicrofarad}, {"C2", kPicofarad},
+    {"C3", kMicrofarad}, {"C4", kPicofarad}, {"C5", kMicrofarad}, {"C6", kMicrofarad},
+    {"Avo", kNoUnit},    {"fc", kMegahertz}, {"R4", kKiloOhm},    {"N", kNoUnit},
+    {"f", kHertz},
 }};
 
 }  // namespace
@@ -23,7 +37,11 @@ std::string_view FieldSymbol(Field field) {
 }
 
 std::string_view FieldUnit(Field field) {
-    return kLabels[TextBoxNumber(field) - 1].unit;
+    return kLabels[TextBoxNumber(field) - 1].unit.label;
+}
+
+double SiFactor(Field field) {
+    return kLabels[TextBoxNumber(field) - 1].unit.siFactor;
 }
 
 std::string_view FieldUnitName(Field field) {

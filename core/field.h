@@ -6,7 +6,7 @@
 
 namespace amp {
 
-// A design field of the main window; the value is the number of its text box (Text1 ... Text21).
+// A design field of the main window; the value is the number of its text box.
 enum class Field : int {
     fi = 1,
     fs,
@@ -40,12 +40,21 @@ constexpr Field FieldOfTextBox(int number) {
     return static_cast<Field>(number);
 }
 
+// Typed units into SI units.
+inline constexpr double kOhmPerKiloOhm = 1000.0;
+inline constexpr double kFaradPerMicrofarad = 1E-6;
+inline constexpr double kFaradPerPicofarad = 1E-12;
+inline constexpr double kHertzPerMegahertz = 1000000.0;
+
 // The symbol shown beside the box ("fi", "R2", "Avo").
 std::string_view FieldSymbol(Field field);
 // The unit label shown beside the box ("[Hz]", "[kohm]"), empty for plain ratios and counts.
 std::string_view FieldUnit(Field field);
 // The unit without its brackets ("Hz", "kohm"), for a value written beside it.
 std::string_view FieldUnitName(Field field);
+// The factor that turns the typed number into SI units: kOhmPerKiloOhm for "[kohm]" and so on,
+// 1 for hertz, plain ratios and counts.
+double SiFactor(Field field);
 
 // The texts of all 21 design fields, as the main window's boxes hold them.
 class FieldTexts {

@@ -91,12 +91,12 @@ LeadingNumber ParseLeadingNumber(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> CheckNumericField(std::string_view text, Field field) {
-    if (text.empty()) return std::string(MissingValueMessage(field));
+std::optional<Failure> CheckNumericField(std::string_view text, Field field) {
+    if (text.empty()) return Failure{std::string(MissingValueMessage(field))};
     for (char c : text) {
-        if (!IsAllowedCharacter(c)) return BadValueMessage(field);
+        if (!IsAllowedCharacter(c)) return Failure{BadValueMessage(field)};
     }
-    if (ParseLeadingNumber(text).tooLarge) return BadValueMessage(field);
+    if (ParseLeadingNumber(text).tooLarge) return Failure{BadValueMessage(field)};
     return std::nullopt;
 }
 
@@ -104,9 +104,9 @@ double ReadFieldNumber(std::string_view text) {
     return ParseLeadingNumber(text).value;
 }
 
-std::optional<std::string> CheckFields(const FieldTexts& texts, std::span<const Field> order) {
+std::optional<Failure> CheckFields(const FieldTexts& texts, std::span<const Field> order) {
     for (Field field : order) {
-        if (auto message = CheckNumericField(texts[field], field)) return message;
+        if (auto failure = CheckNumericField(texts[field], field)) return failure;
     }
     return std::nullopt;
 }

@@ -7,20 +7,21 @@
 #include <string_view>
 
 #include "core/field.h"
+#include "core/outcome.h"
 
 namespace amp {
 
 // The check of one typed field: the message to show when the text is empty, holds a character
 // outside the digits and ".eE-+", or starts with a number too large for a double; nothing when
 // the text passes.
-std::optional<std::string> CheckNumericField(std::string_view text, Field field);
+std::optional<Failure> CheckNumericField(std::string_view text, Field field);
 
 // The value of the longest leading decimal number of the text, always read with a point,
 // 0 when the text does not start with one.
 double ReadFieldNumber(std::string_view text);
 
-// Checks the fields one after the other and returns the first failure's message.
-std::optional<std::string> CheckFields(const FieldTexts& texts, std::span<const Field> order);
+// Checks the fields one after the other and returns the first failure.
+std::optional<Failure> CheckFields(const FieldTexts& texts, std::span<const Field> order);
 
 // The fields of each action in the order they are checked; the first failure is reported.
 inline constexpr std::array<Field, 9> kSizingCheckOrder = [] {

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/circuit_values.h"
+
 namespace amp {
 namespace {
 
@@ -69,13 +71,8 @@ std::string NoStandardValueMessage(Field part) {
     return text;
 }
 
-std::string FileNotSavedMessage(std::string_view path) {
-    std::string text = "Impossibile salvare il file \"";
-    text += path;
-    text +=
-        "\". Controlla che la cartella esista, che si possa scrivere in essa e che il disco non "
-        "sia pieno.";
-    return text;
+std::string SampleCountRangeMessage() {
+    return "N deve essere compreso tra 1 e " + std::to_string(kMaxSampleCount) + "!";
 }
 
 }  // namespace amp

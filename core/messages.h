@@ -16,8 +16,8 @@ std::string_view MissingValueMessage(Field field);
 std::string BadValueMessage(Field field);
 // The message shown when a sized part has no standard value: zero or negative.
 std::string NoStandardValueMessage(Field part);
-// The message shown when a file could not be written.
-std::string FileNotSavedMessage(std::string_view path);
+// The message shown when N is refused: it must lie within 1 ... kMaxSampleCount.
+std::string SampleCountRangeMessage();
 
 namespace message {
 inline constexpr std::string_view kRiNotBelowSeries = "Deve essere Ri < (R2 + R)!";
@@ -36,7 +36,6 @@ inline constexpr std::string_view kRLZero = "RL non può essere zero!";
 inline constexpr std::string_view kAvcbOne = "Avcb non può essere 1!";
 inline constexpr std::string_view kSizingImpossible =
     "I dati inseriti non permettono di dimensionare i componenti!";
-inline constexpr std::string_view kSampleCountRange = "N deve essere compreso tra 1 e 195576!";
 inline constexpr std::string_view kReportNotPrinted =
     "Impossibile stampare la relazione: controlla che la stampante scelta sia disponibile.";
 inline constexpr std::string_view kResponseUndefined =

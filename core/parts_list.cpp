@@ -72,7 +72,7 @@ void AppendLine(std::string& csv, std::initializer_list<std::string_view> cells)
 }  // namespace
 
 Outcome<std::string> PartsListCsv(const FieldTexts& texts) {
-    if (auto message = CheckFields(texts, kPartsListCheckOrder)) return Failure{*message};
+    if (auto failure = CheckFields(texts, kPartsListCheckOrder)) return *failure;
     std::string csv(kCsvHeader);
     for (const PassivePart& part : kPassiveParts) {
         const std::string& typed = texts[part.field];

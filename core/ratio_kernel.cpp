@@ -1,9 +1,12 @@
 #include "core/ratio_kernel.h"
 
+#include <cstring>
+
+#include "core/circuit_model.h"
+#include "core/lane_vector.h"
+
 // Compiled once per instruction set that Highway targets; the processor's best one is chosen at
-// run time. No fused multiply-add, no reciprocal estimate: vector products, quotients and
-// square roots are rounded exactly like their scalar counterparts, so each lane repeats the
-// scalar model to the last bit.
+// run time.
 #undef HWY_TARGET_INCLUDE
 #define HWY_TARGET_INCLUDE "core/ratio_kernel.cpp"
 #include "hwy/foreach_target.h"  // IWYU pragma: keep
@@ -18,105 +21,57 @@ namespace hn = hwy::HWY_NAMESPACE;
 // At most kRatioKernelMultiple lanes, so that the vectors always divide the count.
 using D = hn::CappedTag<double, kRatioKernelMultiple>;
 using V = hn::Vec<D>;
+// The model computes on vectors of the same lanes. Highway's own operations could not serve it:
+// they are compiled for this target alone and the model for none, so they cannot be inlined into
+// it. Once the model is inlined here, its + - * / are this target's instructions, with no fused
+// multiply-add and no reciprocal estimate.
+using Lanes = LaneVector<hn::MaxLanes(D())>;
+static_assert(sizeof(Lanes) == sizeof(V));
 
-struct ComplexV {
-    V Re;
-    V Im;
-};
-
-// The counterparts of ComplexMul and ComplexDiv, operation for operation.
-HWY_INLINE ComplexV Mul(ComplexV a, ComplexV b) {
-    return {hn::Sub(hn::Mul(a.Re, b.Re), hn::Mul(a.Im, b.Im)),
-            hn::Add(hn::Mul(a.Re, b.Im), hn::Mul(a.Im, b.Re))};
+Lanes ToLanes(V v) {
+    Lanes lanes;
+    std::memcpy(&lanes, &v, sizeof lanes);
+    return lanes;
 }
 
-HWY_INLINE ComplexV Div(ComplexV a, ComplexV b) {
-    const V d = hn::Add(hn::Mul(b.Re, b.Re), hn::Mul(b.Im, b.Im));
-    return {hn::Div(hn::Add(hn::Mul(a.Re, b.Re), hn::Mul(a.Im, b.Im)), d),
-            hn::Div(hn::Sub(hn::Mul(a.Im, b.Re), hn::Mul(a.Re, b.Im)), d)};
+V ToVector(Lanes lanes) {
+    V v;
+    std::memcpy(&v, &lanes, sizeof v);
+    return v;
 }
 
-// The model at the frequencies of one vector. Each product w * f * X * Y is ((w * f) * X) * Y,
-// and w * f is the same first factor in all of them. OpAmpGain, which TransferRatio forms
-// twice with equal arguments, is formed once.
-class RatioVector {
-  public:
-    explicit RatioVector(const CircuitValues& values) : v_(values) {}
-
-    ComplexV At(V f) const {
-        const V wf = hn::Mul(Broadcast(kTwoPi), f);
-        const ComplexV a = OpAmpGain(f);
-        ComplexV p = Mul(InputNetwork(wf), FollowerGain(a));
-        p = Mul(p, CouplingNetwork(wf));
-        p = Mul(p, NonInvertingGain(wf, a));
-        return Mul(p, OutputCoupling(wf));
-    }
-
-  private:
-    static V Broadcast(double x) { return hn::Set(D(), x); }
-    static V Product(V wf, double x, double y) {
-        return hn::Mul(hn::Mul(wf, Broadcast(x)), Broadcast(y));
-    }
-    static V Product(V wf, double x, double y, double z) {
-        return hn::Mul(Product(wf, x, y), Broadcast(z));
-    }
-    // (x, y) with x the same in every lane.
-    static ComplexV Pair(double x, V y) { return {Broadcast(x), y}; }
-
-    ComplexV OpAmpGain(V f) const {
-        return Div(Pair(v_.fc, Broadcast(0.0)), {Broadcast(v_.fc / v_.Avo), f});
-    }
-
-    static ComplexV FollowerGain(ComplexV a) {
-        return Div(a, {hn::Add(a.Re, Broadcast(1.0)), a.Im});
-    }
-
-    ComplexV InputNetwork(V wf) const {
-        ComplexV k = Mul(Pair(1.0, Product(wf, v_.C1, v_.R1)), Pair(1.0, Product(wf, v_.C2, v_.R)));
-        k = {hn::Mul(Broadcast(v_.R2), k.Re), hn::Mul(Broadcast(v_.R2), k.Im)};
-        const ComplexV numerator = Pair(0.0, Product(wf, v_.R, v_.R1, v_.C1));
-        const ComplexV denominator{
-            hn::Add(Broadcast(v_.R1 + v_.R), k.Re),
-            hn::Add(hn::Add(Product(wf, v_.C2, v_.R, v_.R1), Product(wf, v_.C1, v_.R, v_.R1)),
-                    k.Im)};
-        return Div(numerator, denominator);
-    }
-
-    ComplexV CouplingNetwork(V wf) const {
-        return Div(Pair(0.0, Product(wf, v_.C3, v_.R)),
-                   Pair(1.0, Product(wf, v_.C3, v_.R + v_.R3)));
-    }
-
-    ComplexV FeedbackFactor(V wf) const {
-        const ComplexV p =
-            Mul(Pair(1.0, Product(wf, v_.C4, v_.R4)), Pair(1.0, Product(wf, v_.C5, v_.R5)));
-        const ComplexV q = Div(Pair(0.0, Product(wf, v_.C5, v_.R4)), p);
-        return Div(Pair(1.0, Broadcast(0.0)), {hn::Add(Broadcast(1.0), q.Re), q.Im});
-    }
-
-    ComplexV NonInvertingGain(V wf, ComplexV a) const {
-        const ComplexV t = Mul(a, FeedbackFactor(wf));
-        return Div(a, {hn::Add(Broadcast(1.0), t.Re), t.Im});
-    }
-
-    ComplexV OutputCoupling(V wf) const {
-        const V x = Product(wf, v_.C6, v_.RL);
-        return Div(Pair(0.0, x), Pair(1.0, x));
-    }
-
-    const CircuitValues& v_;
-};
+// Each circuit value in every lane.
+CircuitValuesOf<Lanes> InEveryLane(const CircuitValues& v) {
+    const auto lanes = [](double x) { return ToLanes(hn::Set(D(), x)); };
+    return {.R1 = lanes(v.R1),
+            .R2 = lanes(v.R2),
+            .R = lanes(v.R),
+            .R3 = lanes(v.R3),
+            .R4 = lanes(v.R4),
+            .R5 = lanes(v.R5),
+            .RL = lanes(v.RL),
+            .C1 = lanes(v.C1),
+            .C2 = lanes(v.C2),
+            .C3 = lanes(v.C3),
+            .C4 = lanes(v.C4),
+            .C5 = lanes(v.C5),
+            .C6 = lanes(v.C6),
+            .Avo = lanes(v.Avo),
+            .fc = lanes(v.fc)};
+}
 
 }  // namespace
 
-void RatioKernelBlock(const CircuitValues& values, const double* frequencies, std::size_t count,
-                      double* moduli, double* quotients) {
+// Flattened, so that the whole model is inlined and compiled for this target.
+HWY_FLATTEN void RatioKernelBlock(const CircuitValues& values, const double* frequencies,
+                                  std::size_t count, double* moduli, double* quotients) {
     const D d;
-    const RatioVector ratio(values);
+    const CircuitValuesOf<Lanes> lanes = InEveryLane(values);
+    const CircuitModel<Lanes> model(lanes);
     for (std::size_t i = 0; i < count; i += hn::Lanes(d)) {
-        const ComplexV g = ratio.At(hn::LoadU(d, frequencies + i));
-        hn::StoreU(hn::Sqrt(hn::Add(hn::Mul(g.Re, g.Re), hn::Mul(g.Im, g.Im))), d, moduli + i);
-        if (quotients != nullptr) hn::StoreU(hn::Div(g.Im, g.Re), d, quotients + i);
+        const ComplexOf<Lanes> g = model.TransferRatio(ToLanes(hn::LoadU(d, frequencies + i)));
+        hn::StoreU(hn::Sqrt(ToVector(SquaredModulus<Lanes>(g))), d, moduli + i);
+        if (quotients != nullptr) hn::StoreU(ToVector(PhaseQuotient<Lanes>(g)), d, quotients + i);
     }
 }
 

@@ -11,9 +11,9 @@ namespace amp {
 inline constexpr std::size_t kRatioKernelMultiple = 8;
 
 // For each of the count frequencies, the modulus of Vo/Vi and, when quotients is not null, its
-// Im/Re, each bit for bit what TransferRatio and Modulus give and what PhaseDeg divides: the
-// same operations in the same order, several samples at a time in vector registers, on the
-// best instruction set the processor offers. count is a multiple of kRatioKernelMultiple.
+// Im/Re, each bit for bit what TransferFunction gives and what PhaseDeg divides: CircuitModel
+// computed several samples at a time in vector registers, on the best instruction set the
+// processor offers. count is a multiple of kRatioKernelMultiple.
 void RatioKernel(const CircuitValues& values, const double* frequencies, std::size_t count,
                  double* moduli, double* quotients);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <vector>
 
@@ -8,6 +9,12 @@
 namespace amp {
 
 class SweepPool;
+
+// The entries of ModulusSweep and PhaseSweep for n steps, indices 0 ... n + 2. The evaluation
+// samples 0 ... n and the plot 0 ... n + 1; the others stay 0.
+inline std::size_t SweepLength(int n) {
+    return static_cast<std::size_t>(n) + 3;
+}
 
 // Modulus and phase of Vo/Vi at samples 0 ... moduli.size() - 1 of the sweep of n steps over
 // the given decades (at SweepFrequency), each bit for bit what TransferFunction gives there.

@@ -19,21 +19,26 @@ struct DesignData {
 };
 
 DesignData ReadDesignData(const FieldTexts& texts) {
-    DesignData d{};
-    d.fi = ReadFieldNumber(texts[Field::fi]);
-    d.fs = ReadFieldNumber(texts[Field::fs]);
-    d.Ri = ReadFieldNumber(texts[Field::Ri]) * kOhmPerKiloOhm;
-    d.Avcb = ReadFieldNumber(texts[Field::Avcb]);
-    d.R2 = ReadFieldNumber(texts[Field::R2]) * kOhmPerKiloOhm;
-    d.R = ReadFieldNumber(texts[Field::R]) * kOhmPerKiloOhm;
-    d.R3 = ReadFieldNumber(texts[Field::R3]) * kOhmPerKiloOhm;
-    d.R5 = ReadFieldNumber(texts[Field::R5]) * kOhmPerKiloOhm;
-    d.RL = ReadFieldNumber(texts[Field::RL]) * kOhmPerKiloOhm;
-    return d;
+    auto read = [&texts](Field field) { return ReadSiValue(texts, field); };
+    return {read(Field::fi), read(Field::fs), read(Field::Ri), read(Field::Avcb), read(Field::R2),
+            read(Field::R),  read(Field::R3), read(Field::R5), read(Field::RL)};
 }
 
+// The units of the results: resistors in kilo-ohm, capacitors in microfarad or picofarad.
+constexpr double kKiloOhmPerOhm = 0.001;
+constexpr double kMicrofaradPerFarad = 1E6;
+constexpr double kPicofaradPerFarad = 1E12;
+
+// Where each capacitor puts the corner 1 / (2 pi R C) that it forms with its resistor: C1 with Ri,
+// C3 with R and C6 with RL at fi / 2, C5 with R5 at fi / 10, C2 with R2 at 50 fs, C4 with R4 at
+// 1.5 fs.
+constexpr double kCouplingCornerBelowFi = 2.0;
+constexpr double kC5CornerBelowFi = 10.0;
+constexpr double kC2CornerAboveFs = 50.0;
+constexpr double kC4CornerAboveFs = 1.5;
+
 // Values that would make a formula divide by zero, tested in a fixed order.
-std::optional<std::string_view> ZeroTestFailure(const DesignData& d) {
+std::optional<Failure> ZeroTestFailure(const DesignData& d) {
     const std::array<std::pair<double, std::string_view>, 7> zeroTests{{
         {d.fi, message::kFiZero},
         {d.fs, message::kFsZero},
@@ -44,9 +49,9 @@ std::optional<std::string_view> ZeroTestFailure(const DesignData& d) {
         {d.RL, message::kRLZero},
     }};
     for (const auto& [value, text] : zeroTests) {
-        if (value == 0.0) return text;
+        if (value == 0.0) return Failure{std::string(text)};
     }
-    if (d.Avcb == 1.0) return message::kAvcbOne;
+    if (d.Avcb == 1.0) return Failure{std::string(message::kAvcbOne)};
     return std::nullopt;
 }
 
@@ -75,7 +80,7 @@ class IntermediateWatch {
 }  // namespace
 
 Outcome<std::vector<FieldWrite>> SizeComponents(const FieldTexts& texts) {
-    if (auto message = CheckFields(texts, kSizingCheckOrder)) return Failure{*message};
+    if (auto failure = CheckFields(texts, kSizingCheckOrder)) return *failure;
     const DesignData d = ReadDesignData(texts);
     const Failure impossible{std::string(message::kSizingImpossible)};
 
@@ -83,22 +88,26 @@ Outcome<std::vector<FieldWrite>> SizeComponents(const FieldTexts& texts) {
     // With both sides overflowed the comparison says nothing about the design.
     if (!std::isfinite(d.Ri) && !std::isfinite(series)) return impossible;
     if (d.Ri >= series) return Failure{std::string(message::kRiNotBelowSeries)};
-    if (auto message = ZeroTestFailure(d)) return Failure{std::string(*message)};
+    if (auto failure = ZeroTestFailure(d)) return *failure;
 
     // R3 enters no formula, so its value cannot spoil a result.
     IntermediateWatch v;
     for (double input : {d.fi, d.fs, d.Ri, d.Avcb, d.R2, d.R, d.R5, d.RL}) v(input);
 
-    // The literal factors and their order of operations give the published figures exactly.
-    const double R4 = v(v(v(d.Avcb - 1.0) * d.R5) * 0.001);
-    const double R1 = v(0.001 / v(v(1.0 / d.Ri) - v(1.0 / v(series))));
-    const double angularFi = v(2.0 * kPi * d.fi);
-    const double C1 = v((2000.0 * 1000.0) / v(angularFi * d.Ri));
-    const double C2 = v((1000000000.0 * 1000.0) / v(v((2.0 * 50.0) * kPi * d.fs) * d.R2));
-    const double C3 = v((2000.0 * 1000.0) / v(angularFi * d.R));
-    const double C4 = v(1000000000.0 / v(v((2.0 * 1.5) * kPi * d.fs) * R4));
-    const double C5 = v((10000.0 * 1000.0) / v(angularFi * d.R5));
-    const double C6 = v((2000.0 * 1000.0) / v(angularFi * d.RL));
+    // Each product and quotient in the order that gives the published figures exactly. A
+    // capacitor's corner ratio and its unit meet in one constant: their products are exact, so the
+    // quotients are those of the single factors 2E6, 1E12, 1E9 and 1E7.
+    const double R4 = v(v(v(d.Avcb - 1.0) * d.R5) * kKiloOhmPerOhm);
+    const double R1 = v(kKiloOhmPerOhm / v(v(1.0 / d.Ri) - v(1.0 / v(series))));
+    const double angularFi = v(kTwoPi * d.fi);
+    const double C1 = v((kCouplingCornerBelowFi * kMicrofaradPerFarad) / v(angularFi * d.Ri));
+    const double C2 = v(kPicofaradPerFarad / v(v((2.0 * kC2CornerAboveFs) * kPi * d.fs) * d.R2));
+    const double C3 = v((kCouplingCornerBelowFi * kMicrofaradPerFarad) / v(angularFi * d.R));
+    // R4 enters in kilo-ohm, as computed above.
+    const double C4 =
+        v((kPicofaradPerFarad / kOhmPerKiloOhm) / v(v((2.0 * kC4CornerAboveFs) * kPi * d.fs) * R4));
+    const double C5 = v((kC5CornerBelowFi * kMicrofaradPerFarad) / v(angularFi * d.R5));
+    const double C6 = v((kCouplingCornerBelowFi * kMicrofaradPerFarad) / v(angularFi * d.RL));
     if (!v.AllSound()) return impossible;
 
     const std::array<std::pair<double, Field>, 8> results{{

@@ -101,14 +101,15 @@ StandardValuesReport ReportStandardValues(const FieldTexts& texts,
         }
     }
 
-    if (auto message = CheckFields(texts, kReportCheckOrder)) {
-        report.message = std::move(*message);
+    if (auto failure = CheckFields(texts, kReportCheckOrder)) {
+        report.message = std::move(failure->message);
     } else if (!refusal.empty()) {
         report.message = std::move(refusal);
-    } else if (const auto* failure = std::get_if<Failure>(&withBoxValues)) {
+    } else if (const Failure* failure = FailureOf(withBoxValues)) {
         report.message = failure->message;
-    } else if (withStandardValues && Failed(*withStandardValues)) {
-        report.message = std::get<Failure>(*withStandardValues).message;
+    } else if (const Failure* standardFailure =
+                   withStandardValues ? FailureOf(*withStandardValues) : nullptr) {
+        report.message = standardFailure->message;
     }
     return report;
 }

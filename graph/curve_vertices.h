@@ -11,7 +11,7 @@ using CurvePointFunction = PlotPoint (*)(const Plot&, int);
 // The vertices that draw a curve (ModulusPoint or PhasePoint) at a resolution of the given pixel
 // columns per twip. Of the consecutive points that fall into one column only the first, the
 // highest, the lowest and the last are kept, in their order: they cover the same pixels, and a
-// plot of 195576 intervals then draws a few thousand segments instead.
+// plot of kMaxSampleCount intervals then draws a few thousand segments instead.
 std::vector<PlotPoint> CurveVertices(const Plot& plot, CurvePointFunction point,
                                      double columnsPerTwip);
 

@@ -34,7 +34,7 @@ DesignReport ComputeDesignReport(const FieldTexts& texts, std::optional<int> sel
     report.rangeIndex = selectedRange.value_or(kReportDefaultRange);
     report.results = EvaluateResponse(texts, decimalSeparator, pool);
     const GraphRequest request = RequestGraph(texts, report.rangeIndex);
-    if (const auto* failure = std::get_if<Failure>(&request.inputs)) {
+    if (const Failure* failure = FailureOf(request.inputs)) {
         report.plot = *failure;
     } else {
         report.plot = PlotResponse(std::get<GraphInputs>(request.inputs), report.rangeIndex,

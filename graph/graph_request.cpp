@@ -14,17 +14,16 @@ bool IsRangeIndex(int value) {
 // The conversions and the tests that follow the range choice.
 Outcome<GraphInputs> ReadGraphInputs(const FieldTexts& texts) {
     const CircuitValues values = ReadCircuitValues(texts);
-    if (auto message = CheckOpAmpValues(values)) return Failure{*message};
+    if (auto failure = CheckOpAmpValues(values)) return *failure;
     const Outcome<int> sampleCount = ReadSampleCount(texts[Field::N]);
-    if (const auto* failure = std::get_if<Failure>(&sampleCount)) return *failure;
+    if (const Failure* failure = FailureOf(sampleCount)) return *failure;
     return GraphInputs{values, std::get<int>(sampleCount)};
 }
 
 }  // namespace
 
 GraphRequest RequestGraph(const FieldTexts& texts, std::optional<int> selectedRange) {
-    if (auto message = CheckFields(texts, kGraphCheckOrder))
-        return {std::nullopt, Failure{*message}};
+    if (auto failure = CheckFields(texts, kGraphCheckOrder)) return {std::nullopt, *failure};
     if (!selectedRange || !IsRangeIndex(*selectedRange)) {
         return {std::nullopt, Failure{std::string(message::kNoRangeSelected)}};
     }

@@ -7,9 +7,9 @@ namespace {
 
 constexpr double kGmaxY = kModulusZeroY - kModulusFullScale;
 constexpr double kFrequencyAxisRight = kFrequencyAxisLeft + kFrequencyAxisSpan;
-// The last pixel of the plot area starts one step before its edge.
-constexpr double kRightmost = kPlotAreaWidth - kPointerStep;
-constexpr double kLowest = kPlotAreaHeight - kPointerStep;
+// The last pixel of the plot area starts one pixel before its edge.
+constexpr double kRightmost = kPlotAreaWidth - kTwipsPerPixel;
+constexpr double kLowest = kPlotAreaHeight - kTwipsPerPixel;
 
 PlotPoint Moved(PlotPoint at, PointerKey key, double step) {
     switch (key) {

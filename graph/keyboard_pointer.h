@@ -9,9 +9,9 @@ namespace amp {
 // of the frequency axis), Page Up and Page Down (the Gmax line and the frequency axis).
 enum class PointerKey { Left, Right, Up, Down, AxisStart, AxisEnd, GmaxLine, FrequencyAxis };
 
-// An arrow moves the pointer by one screen pixel of 15 twips, with Shift by ten.
-inline constexpr double kPointerStep = 15.0;
-inline constexpr double kPointerLargeStep = 150.0;
+// An arrow moves the pointer by one pixel, with Shift by ten.
+inline constexpr double kPointerStep = kTwipsPerPixel;
+inline constexpr double kPointerLargeStep = 10 * kPointerStep;
 
 // Where the keyboard pointer stands each time a graph window is shown: 1 Hz on the frequency axis.
 inline constexpr PlotPoint kKeyboardPointerStart{kFrequencyAxisLeft, kModulusZeroY};

@@ -56,8 +56,8 @@ Outcome<Plot> PlotResponse(const GraphInputs& inputs, int rangeIndex,
     Plot plot;
     plot.RangeIndex = rangeIndex;
     plot.N = n;
-    plot.ModulusSweep.assign(static_cast<std::size_t>(n) + 3, 0.0);
-    plot.PhaseSweep.assign(static_cast<std::size_t>(n) + 3, 0.0);
+    plot.ModulusSweep.assign(SweepLength(n), 0.0);
+    plot.PhaseSweep.assign(SweepLength(n), 0.0);
     const std::size_t sampleCount = static_cast<std::size_t>(n) + 2;
     SweepResponse(inputs.values, rangeIndex, n, std::span(plot.ModulusSweep).first(sampleCount),
                   std::span(plot.PhaseSweep).first(sampleCount), pool);
@@ -66,7 +66,6 @@ Outcome<Plot> PlotResponse(const GraphInputs& inputs, int rangeIndex,
             return undefined;
         }
     }
-    plot.lastFrequency = SweepFrequency(rangeIndex, n + 1, n);
 
     plot.MaxModulus = SweepMaximum(plot.ModulusSweep, n);
     plot.ModulusScale = kModulusFullScale / plot.MaxModulus;
@@ -76,8 +75,11 @@ Outcome<Plot> PlotResponse(const GraphInputs& inputs, int rangeIndex,
     plot.PhaseScale = PhaseScale(plot.PhaseSweep, plot.MaxPhase, n);
     if (!EveryCurvePointIsFinite(plot)) return undefined;
 
-    plot.label1Caption = FormatFixed(plot.MaxModulus, 2, decimalSeparator);
-    plot.label17Caption = FormatFixed(kHalfPowerFactor * plot.MaxModulus, 2, decimalSeparator);
+    plot.gmaxCaption = FormatFixed(plot.MaxModulus, 2, decimalSeparator);
+    plot.halfPowerLevelCaption =
+        FormatFixed(kHalfPowerFactor * plot.MaxModulus, 2, decimalSeparator);
+    // A finite maximum always has a caption that reads back.
+    plot.Gmax = ParseCaption(plot.gmaxCaption, decimalSeparator).value();
     plot.decadeCaptions = DecadeCaptions(rangeIndex);
     return plot;
 }

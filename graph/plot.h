@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,7 @@ struct PlotPoint {
 struct Plot {
     int RangeIndex = 0;
     int N = 0;
-    // Samples 0 ... N + 1; index N + 2 stays 0.
+    // SweepLength(N) entries: samples 0 ... N + 1; index N + 2 stays 0.
     std::vector<double> ModulusSweep;
     std::vector<double> PhaseSweep;
     // The largest of samples 0 ... N.
@@ -33,18 +34,20 @@ struct Plot {
     // Twips per unit of modulus and per degree of phase.
     double ModulusScale = 0.0;
     double PhaseScale = 0.0;
-    std::string label1Caption;
-    std::string label17Caption;
+    // MaxModulus as its caption shows it, rounded to two decimals: the pointer read-out scales the
+    // modulus axis by this figure.
+    double Gmax = 0.0;
+    // The captions of Gmax and of its 0.707 level, with the plot's decimal separator.
+    std::string gmaxCaption;
+    std::string halfPowerLevelCaption;
     // The caption under decade j = 0 ... RangeIndex of the frequency axis: "1", "10", ...
     std::vector<std::string> decadeCaptions;
-    // The frequency of sample N + 1.
-    double lastFrequency = 0.0;
 };
 
 // Samples Vo/Vi at N + 2 frequencies over rangeIndex (1 ... 6) decades from 1 Hz and scales both
 // curves into the plot area; the captions use the given decimal separator. The inputs are those
-// of RequestGraph, so N lies within 1 ... 195576. Refuses a response that is not finite at some
-// sample or that is zero throughout the range, and curves with a point that is not finite. A
+// of RequestGraph, so N lies within 1 ... kMaxSampleCount. Refuses a response that is not finite at
+// some sample or that is zero throughout the range, and curves with a point that is not finite. A
 // pool shares the samples among its threads; without one the calling thread samples alone.
 Outcome<Plot> PlotResponse(const GraphInputs& inputs, int rangeIndex,
                            std::string_view decimalSeparator, SweepPool* pool = nullptr);
@@ -57,7 +60,10 @@ inline int CurvePointCount(const Plot& plot) {
 }
 
 // The x of sample i of n. The product stays an integer: it is exact, and N is bounded so that
-// it fits in 32 bits.
+// it fits in 32 bits up to the sample one step past the range.
+static_assert(static_cast<long long>(kFrequencyAxisSpan) * (kMaxSampleCount + 1) <=
+                  std::numeric_limits<int>::max(),
+              "kMaxSampleCount must keep the x products of the plot within 32 bits");
 inline double SampleX(int i, int n) {
     return static_cast<double>(kFrequencyAxisSpan * i) / static_cast<double>(n) +
            kFrequencyAxisLeft;

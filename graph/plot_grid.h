@@ -2,6 +2,9 @@
 
 namespace amp {
 
+// Every layout is given in twips, 15 of which make one logical pixel of the screen.
+inline constexpr int kTwipsPerPixel = 15;
+
 // The grid of a graph window's plot area, in twips from its top-left corner, y downwards.
 
 inline constexpr int kPlotAreaWidth = 12255;

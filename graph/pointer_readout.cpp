@@ -22,12 +22,12 @@ double PointerPhase(double y) {
 
 }  // namespace
 
-ReadoutTexts PointerReadout(ReadoutMode mode, int decadeCount, std::string_view label1Caption,
-                            double x, double y, std::string_view decimalSeparator) {
+ReadoutTexts PointerReadout(ReadoutMode mode, int decadeCount, std::optional<double> gmax, double x,
+                            double y, std::string_view decimalSeparator) {
     ReadoutTexts texts{FormatTrimmed(PointerFrequency(decadeCount, x), decimalSeparator), {}};
     if (mode == ReadoutMode::Phase) {
         texts.value = FormatTrimmed(PointerPhase(y), decimalSeparator);
-    } else if (const auto gmax = ParseCaption(label1Caption, decimalSeparator)) {
+    } else if (gmax) {
         texts.value = FormatTrimmed(PointerModulus(*gmax, y), decimalSeparator);
     }
     return texts;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,11 +17,11 @@ struct ReadoutTexts {
     bool operator==(const ReadoutTexts&) const = default;
 };
 
-// The texts for a pointer position in plot-area twips: the frequency and the modulus or phase it
-// stands for on the axes; positions outside the axes give values outside the scales, as
-// computed. Gmax is read back from the caption of Label1, which carries the given decimal
-// separator; a caption that is no number leaves the modulus text empty.
-ReadoutTexts PointerReadout(ReadoutMode mode, int decadeCount, std::string_view label1Caption,
-                            double x, double y, std::string_view decimalSeparator);
+// The texts for a pointer position in plot-area twips, with the given decimal separator: the
+// frequency and the modulus or phase it stands for on the axes; positions outside the axes give
+// values outside the scales, as computed. The modulus scale tops out at gmax, the Gmax of the
+// plot shown; without a plot the modulus text stays empty.
+ReadoutTexts PointerReadout(ReadoutMode mode, int decadeCount, std::optional<double> gmax, double x,
+                            double y, std::string_view decimalSeparator);
 
 }  // namespace amp

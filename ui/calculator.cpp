@@ -16,8 +16,8 @@ Calculator::Calculator(ProgramDialogs dialogs, const QLocale& locale)
 }
 
 void Calculator::OnGraphRequested() {
-    if (auto message = graphs_.ShowGraph(form1_.FieldTextsNow(), form1_.SelectedRangeIndex())) {
-        form1_.ShowMessage(ToQString(*message));
+    if (auto failure = graphs_.ShowGraph(form1_.FieldTextsNow(), form1_.SelectedRangeIndex())) {
+        form1_.ShowMessage(ToQString(failure->message));
     }
 }
 

@@ -4,12 +4,12 @@
 #include <QPointF>
 #include <QRect>
 
+#include "graph/plot_grid.h"
+
 namespace amp::ui {
 
-// Layouts are given in twips; 15 twips make one logical pixel, and Qt scales logical pixels for
+// Layouts are given in twips, kTwipsPerPixel to a logical pixel; Qt scales logical pixels for
 // high-DPI screens.
-inline constexpr int kTwipsPerPixel = 15;
-
 constexpr int TwipsToPixels(int twips) {
     return twips / kTwipsPerPixel;
 }
@@ -20,10 +20,6 @@ constexpr double TwipsToPixelsF(double twips) {
 
 inline QRect TwipsRect(int left, int top, int width, int height) {
     return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
-}
-
-inline QRect TwipsRect(const QRect& twips) {
-    return TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
 }
 
 inline QPointF TwipsPoint(double x, double y) {

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "core/circuit_model.h"
+
 namespace amp {
 namespace {
 
@@ -33,20 +35,41 @@ TEST(TransferFunction, ReferenceSetAtTheBandEdgesKeepsTheUncorrectedPhase) {
     EXPECT_NEAR(high.PhaseDeg, 87.2, 0.05);
 }
 
+// The sections of the reference set, one frequency at a time.
+CircuitModel<double> ReferenceModel() {
+    static const CircuitValues values{.R1 = 1e4,
+                                      .R2 = 1e5,
+                                      .R = 1e4,
+                                      .R3 = 1e3,
+                                      .R4 = 1e5,
+                                      .R5 = 1e4,
+                                      .RL = 1e4,
+                                      .C1 = 1e-6,
+                                      .C2 = 1e-10,
+                                      .C3 = 1e-6,
+                                      .C4 = 1e-10,
+                                      .C5 = 1e-5,
+                                      .C6 = 1e-5,
+                                      .Avo = 200000,
+                                      .fc = 1e6};
+    return CircuitModel<double>(values);
+}
+
 TEST(SectionGains, LimitsAtZeroFrequency) {
-    const Complex a = OpAmpGain(0, 1e6, 200000);
+    const CircuitModel<double> model = ReferenceModel();
+    const Complex a = model.OpAmpGain(0);
     EXPECT_NEAR(a.Re, 200000, 1e-6);
     EXPECT_EQ(a.Im, 0.0);
-    EXPECT_NEAR(FollowerGain(0, 1e6, 200000).Re, 200000.0 / 200001.0, 1e-12);
-    EXPECT_EQ(FeedbackFactor(0, 1e-5, 1e4, 1e-10, 1e5), (Complex{1, 0}));
-    EXPECT_EQ(InputNetwork(0, 1e-6, 1e4, 1e4, 1e-10, 1e5), (Complex{0, 0}));
-    EXPECT_EQ(CouplingNetwork(0, 1e-6, 1e4, 1e3), (Complex{0, 0}));
-    EXPECT_EQ(OutputCoupling(0, 1e-5, 1e4), (Complex{0, 0}));
+    EXPECT_NEAR(model.FollowerGain(a).Re, 200000.0 / 200001.0, 1e-12);
+    EXPECT_EQ(model.FeedbackFactor(0), (Complex{1, 0}));
+    EXPECT_EQ(model.InputNetwork(0), (Complex{0, 0}));
+    EXPECT_EQ(model.CouplingNetwork(0), (Complex{0, 0}));
+    EXPECT_EQ(model.OutputCoupling(0), (Complex{0, 0}));
 }
 
 TEST(SectionGains, OutputCouplingAtItsCorner) {
     const double corner = 1.0 / (2.0 * kPi * 1e-5 * 1e4);
-    const Complex g = OutputCoupling(corner, 1e-5, 1e4);
+    const Complex g = ReferenceModel().OutputCoupling(corner);
     EXPECT_NEAR(g.Re, 0.5, 1e-12);
     EXPECT_NEAR(g.Im, 0.5, 1e-12);
     EXPECT_NEAR(Modulus(g), 1.0 / std::sqrt(2.0), 1e-12);
@@ -54,9 +77,10 @@ TEST(SectionGains, OutputCouplingAtItsCorner) {
 }
 
 TEST(SectionGains, MidBandValuesOfThePassiveNetworks) {
-    EXPECT_NEAR(Modulus(InputNetwork(1000, 1e-6, 1e4, 1e4, 1e-10, 1e5)), 1e4 / (1e4 + 1e5), 2e-3);
-    EXPECT_NEAR(Modulus(CouplingNetwork(1e5, 1e-6, 1e4, 1e3)), 1e4 / 1.1e4, 1e-4);
-    EXPECT_NEAR(Modulus(FeedbackFactor(1000, 1e-5, 1e4, 1e-10, 1e5)), 1e4 / 1.1e5, 1e-3);
+    const CircuitModel<double> model = ReferenceModel();
+    EXPECT_NEAR(Modulus(model.InputNetwork(1000)), 1e4 / (1e4 + 1e5), 2e-3);
+    EXPECT_NEAR(Modulus(model.CouplingNetwork(1e5)), 1e4 / 1.1e4, 1e-4);
+    EXPECT_NEAR(Modulus(model.FeedbackFactor(1000)), 1e4 / 1.1e5, 1e-3);
 }
 
 }  // namespace

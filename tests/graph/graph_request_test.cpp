@@ -72,7 +72,7 @@ TEST(RequestGraph, RoundsNHalfToEvenAndBoundsIt) {
     for (const char* outside : {"0.5", "-3", "195577"}) {
         texts[Field::N] = outside;
         const GraphRequest request = RequestGraph(texts, 2);
-        EXPECT_EQ(MessageOf(request), message::kSampleCountRange) << outside;
+        EXPECT_EQ(MessageOf(request), SampleCountRangeMessage()) << outside;
         EXPECT_EQ(request.RangeIndex, 2);
     }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "core/messages.h"
 #include "graph/plot.h"
@@ -24,16 +25,17 @@ TEST(PlotResponse, ReferenceSetGivesThePublishedLevels) {
     struct Expected {
         int range;
         double maxModulus;
-        const char* label1;
-        const char* label17;
+        const char* gmax;
+        const char* halfPowerLevel;
     };
     for (const Expected& e :
          {Expected{6, 0.908, "0.91", "0.64"}, Expected{2, 0.886, "0.89", "0.63"},
           Expected{1, 0.252, "0.25", "0.18"}}) {
         const Plot plot = PlotOf(ReferenceInputs(1000), e.range);
         EXPECT_NEAR(plot.MaxModulus, e.maxModulus, 0.0005) << e.range;
-        EXPECT_EQ(plot.label1Caption, e.label1) << e.range;
-        EXPECT_EQ(plot.label17Caption, e.label17) << e.range;
+        EXPECT_EQ(plot.gmaxCaption, e.gmax) << e.range;
+        EXPECT_EQ(plot.halfPowerLevelCaption, e.halfPowerLevel) << e.range;
+        EXPECT_EQ(plot.Gmax, std::stod(e.gmax)) << e.range;  // as its caption shows it
         EXPECT_LT(plot.MaxPhase, 90.0);
         EXPECT_GT(plot.MaxPhase, 80.0);
         EXPECT_NEAR(plot.PhaseSweep[0], -79.8, 0.05) << e.range;
@@ -54,7 +56,7 @@ TEST(PlotResponse, OneIntervalGivesTwoSegmentsReachingPastTheAxis) {
         EXPECT_EQ(point(plot, 1).x, 11100.0);
         EXPECT_EQ(point(plot, 2).x, 22080.0);
     }
-    EXPECT_DOUBLE_EQ(plot.lastFrequency, 100.0);
+    EXPECT_DOUBLE_EQ(SweepFrequency(1, 2, 1), 100.0);
     EXPECT_EQ(plot.ModulusSweep.size(), 4u);
     EXPECT_EQ(plot.ModulusSweep[3], 0.0);
     EXPECT_EQ(plot.PhaseSweep[3], 0.0);
@@ -73,7 +75,7 @@ TEST(PlotResponse, ScalesTheMaximaOntoTheirGridLines) {
     EXPECT_NEAR(topPhaseY, 780.0, 1E-9);
     EXPECT_DOUBLE_EQ(ModulusPoint(plot, 500).x, 5610.0);
     // The sample one step past the range still has its point; the extra sweep entry stays 0.
-    EXPECT_NEAR(plot.lastFrequency, std::pow(10.0, 6.006), 1E-6);
+    EXPECT_NEAR(SweepFrequency(6, 1001, 1000), std::pow(10.0, 6.006), 1E-6);
     EXPECT_DOUBLE_EQ(ModulusPoint(plot, 1001).x, 11110.98);
     EXPECT_EQ(plot.ModulusSweep[1002], 0.0);
 }

@@ -6,7 +6,7 @@ namespace amp {
 namespace {
 
 std::string Frequency(int decadeCount, double x) {
-    return PointerReadout(ReadoutMode::Modulus, decadeCount, "1.00", x, 0, ".").frequency;
+    return PointerReadout(ReadoutMode::Modulus, decadeCount, 1.0, x, 0, ".").frequency;
 }
 
 TEST(PointerReadout, FrequencyFollowsTheWindowsOwnAxis) {
@@ -17,24 +17,24 @@ TEST(PointerReadout, FrequencyFollowsTheWindowsOwnAxis) {
     EXPECT_EQ(Frequency(1, 0), "0.98");  // left of the axis, as computed
 }
 
-TEST(PointerReadout, ModulusIsReadOnTheGmaxOfLabel1) {
-    auto modulus = [](std::string_view label1, double y, std::string_view separator = ".") {
-        return PointerReadout(ReadoutMode::Modulus, 3, label1, 120, y, separator).value;
+TEST(PointerReadout, ModulusIsReadOnTheGmaxOfThePlot) {
+    auto modulus = [](std::optional<double> gmax, double y, std::string_view separator = ".") {
+        return PointerReadout(ReadoutMode::Modulus, 3, gmax, 120, y, separator).value;
     };
-    EXPECT_EQ(modulus("2.00", 480), "2");
-    EXPECT_EQ(modulus("2.00", 7980), "0");
-    EXPECT_EQ(modulus("2.00", 4230), "1");
-    EXPECT_EQ(modulus("0.91", 2670), "0.64");
-    EXPECT_EQ(modulus("2.00", 8355), "-0.1");  // below the axis
-    EXPECT_EQ(modulus("0.00", 480), "0");
-    EXPECT_EQ(modulus("2,50", 480, ","), "2,5");
-    EXPECT_EQ(modulus("0,91", 4000, ","), "0,48");
-    EXPECT_EQ(modulus("", 480), "");
+    EXPECT_EQ(modulus(2.0, 480), "2");
+    EXPECT_EQ(modulus(2.0, 7980), "0");
+    EXPECT_EQ(modulus(2.0, 4230), "1");
+    EXPECT_EQ(modulus(0.91, 2670), "0.64");
+    EXPECT_EQ(modulus(2.0, 8355), "-0.1");  // below the axis
+    EXPECT_EQ(modulus(0.0, 480), "0");
+    EXPECT_EQ(modulus(2.5, 480, ","), "2,5");
+    EXPECT_EQ(modulus(0.91, 4000, ","), "0,48");
+    EXPECT_EQ(modulus(std::nullopt, 480), "");
 }
 
 TEST(PointerReadout, PhaseFollowsTheFixedNinetyDegreeGrid) {
     auto phase = [](double y, std::string_view separator = ".") {
-        return PointerReadout(ReadoutMode::Phase, 2, "not read", 5610, y, separator);
+        return PointerReadout(ReadoutMode::Phase, 2, std::nullopt, 5610, y, separator);
     };
     EXPECT_EQ(phase(780).value, "90");
     EXPECT_EQ(phase(3780).value, "0");

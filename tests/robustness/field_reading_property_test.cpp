@@ -21,7 +21,7 @@ TEST(FieldReadingProperty, EveryTextIsRefusedWithItsFieldsMessageOrReadLikeStrto
         const Field field = FieldOfTextBox(generator.Random().Between(1, kFieldCount));
         const std::string text = generator.AnyText();
         tally.Record(FieldReadingDefect(text, field), "field " + std::string(FieldSymbol(field)));
-        const auto message = CheckNumericField(text, field);
+        const std::optional<std::string> message = CheckMessage(text, field);
         tally.Count(!message                                ? "passed"
                     : message == MissingValueMessage(field) ? "missing"
                                                             : "malformed");
@@ -38,7 +38,7 @@ TEST(FieldReadingProperty, GeneratedNumbersAlwaysPassAndReadFinite) {
     DefectTally tally;
     for (int i = 0; i < kGeneratedTexts / 10; ++i) {
         const std::string text = generator.NumberText();
-        tally.Record(CheckNumericField(text, Field::Avo), text);
+        tally.Record(CheckMessage(text, Field::Avo), text);
         tally.Record(std::isfinite(ReadFieldNumber(text)) ? std::nullopt
                                                           : std::optional<std::string>("infinite"),
                      text);

@@ -17,7 +17,7 @@ constexpr double kBandSlack = 1E-6;
 
 bool IsMessageAfterRange(std::string_view message) {
     return message == message::kAvoZero || message == message::kFcZero ||
-           message == message::kSampleCountRange;
+           message == SampleCountRangeMessage();
 }
 
 std::string Quoted(std::string_view text) {
@@ -70,7 +70,7 @@ std::optional<std::string> CurveDefect(const Plot& plot) {
 std::optional<std::string> GraphRequestDefect(const FieldTexts& texts,
                                               std::optional<int> selectedRange,
                                               const GraphRequest& request) {
-    const auto* failure = std::get_if<Failure>(&request.inputs);
+    const Failure* failure = FailureOf(request.inputs);
     if (!failure) {
         if (auto defect = ChecksPassedDefect(texts, kGraphCheckOrder)) return defect;
         if (!selectedRange) return "granted without a range";
@@ -99,7 +99,7 @@ std::optional<std::string> GraphRequestDefect(const FieldTexts& texts,
 
 std::optional<std::string> PlotDefect(const GraphInputs& inputs, int rangeIndex,
                                       const Outcome<Plot>& outcome, std::string_view separator) {
-    if (const auto* failure = std::get_if<Failure>(&outcome)) {
+    if (const Failure* failure = FailureOf(outcome)) {
         if (failure->message == message::kResponseUndefined) return std::nullopt;
         return "the plot refused with " + Quoted(failure->message);
     }
@@ -109,9 +109,9 @@ std::optional<std::string> PlotDefect(const GraphInputs& inputs, int rangeIndex,
     if (plot.ModulusSweep.size() != samples || plot.PhaseSweep.size() != samples) {
         return "the sweeps do not hold N + 3 entries";
     }
-    if (auto defect = LevelCaptionDefect(plot.label1Caption, separator)) return "Label1 " + *defect;
-    if (auto defect = LevelCaptionDefect(plot.label17Caption, separator)) {
-        return "Label17 " + *defect;
+    if (auto defect = LevelCaptionDefect(plot.gmaxCaption, separator)) return "Gmax " + *defect;
+    if (auto defect = LevelCaptionDefect(plot.halfPowerLevelCaption, separator)) {
+        return "0.707 Gmax " + *defect;
     }
     if (auto defect = DecadeCaptionsDefect(plot)) return defect;
     return CurveDefect(plot);

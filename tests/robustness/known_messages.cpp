@@ -24,7 +24,7 @@ std::set<std::string, std::less<>> AllMessages() {
         std::string(message::kRLZero),
         std::string(message::kAvcbOne),
         std::string(message::kSizingImpossible),
-        std::string(message::kSampleCountRange),
+        SampleCountRangeMessage(),
         std::string(message::kResponseUndefined),
     };
     for (int box = 1; box <= kFieldCount; ++box) {

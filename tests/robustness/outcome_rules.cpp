@@ -113,8 +113,14 @@ std::optional<double> FixedCaptionValue(std::string_view caption, int decimals,
     return std::strtod(WithPoint(caption, separator).c_str(), nullptr);
 }
 
+std::optional<std::string> CheckMessage(std::string_view text, Field field) {
+    const std::optional<Failure> failure = CheckNumericField(text, field);
+    if (!failure) return std::nullopt;
+    return failure->message;
+}
+
 std::optional<std::string> FieldReadingDefect(std::string_view text, Field field) {
-    const std::optional<std::string> message = CheckNumericField(text, field);
+    const std::optional<std::string> message = CheckMessage(text, field);
     const std::string bad = BadValueMessage(field);
     if (text.empty()) {
         if (message != MissingValueMessage(field)) return "empty text without its message";
@@ -163,7 +169,7 @@ std::optional<std::string> ShownTextDefect(std::string_view text, std::string_vi
 std::optional<std::string> ChecksPassedDefect(const FieldTexts& texts,
                                               std::span<const Field> order) {
     for (Field field : order) {
-        if (auto message = CheckNumericField(texts[field], field)) {
+        if (CheckNumericField(texts[field], field)) {
             return "went past the failing check of " + std::string(FieldSymbol(field)) + " " +
                    Quoted(texts[field]);
         }
@@ -177,7 +183,7 @@ std::optional<std::string> FailureDefect(const Failure& failure, const FieldText
     const std::optional<Field> named = FieldOfMessage(failure.message);
     if (!named) return ChecksPassedDefect(texts, order);
     for (Field field : order) {
-        const std::optional<std::string> message = CheckNumericField(texts[field], field);
+        const std::optional<std::string> message = CheckMessage(texts[field], field);
         if (field == *named) {
             if (message == failure.message) return std::nullopt;
             return "message of " + std::string(FieldSymbol(field)) + " for " + Quoted(texts[field]);
@@ -189,7 +195,7 @@ std::optional<std::string> FailureDefect(const Failure& failure, const FieldText
 
 std::optional<std::string> SizingDefect(const FieldTexts& texts,
                                         const Outcome<std::vector<FieldWrite>>& outcome) {
-    if (const auto* failure = std::get_if<Failure>(&outcome)) {
+    if (const Failure* failure = FailureOf(outcome)) {
         return FailureDefect(*failure, texts, kSizingCheckOrder);
     }
     if (auto defect = ChecksPassedDefect(texts, kSizingCheckOrder)) return defect;
@@ -222,7 +228,7 @@ std::optional<std::string> SizingDefect(const FieldTexts& texts,
 std::optional<std::string> EvaluationDefect(const FieldTexts& texts,
                                             const Outcome<EvaluationCaptions>& outcome,
                                             std::string_view separator) {
-    if (const auto* failure = std::get_if<Failure>(&outcome)) {
+    if (const Failure* failure = FailureOf(outcome)) {
         return FailureDefect(*failure, texts, kEvaluationCheckOrder);
     }
     if (auto defect = ChecksPassedDefect(texts, kEvaluationCheckOrder)) return defect;

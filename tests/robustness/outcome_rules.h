@@ -15,6 +15,9 @@ namespace amp::robustness {
 // Each rule returns a description of what it found broken, or nothing when the outcome is sound,
 // so that the property tests and the fuzz targets report the same defects.
 
+// The message of the field's check of the text; nothing when the text passes.
+std::optional<std::string> CheckMessage(std::string_view text, Field field);
+
 // The check of one text for one field, and its reading, against the C library's strtod.
 std::optional<std::string> FieldReadingDefect(std::string_view text, Field field);
 

@@ -20,7 +20,7 @@ TEST(SizingProperty, EveryDesignGivesOneKnownMessageOrEightReadableResults) {
         const FieldTexts texts = generator.ActionTexts(kSizingCheckOrder);
         const auto outcome = SizeComponents(texts);
         tally.Record(SizingDefect(texts, outcome), "case " + std::to_string(i));
-        const auto* failure = std::get_if<Failure>(&outcome);
+        const Failure* failure = FailureOf(outcome);
         tally.Count(failure ? MessageKind(failure->message) : "results");
     }
     EXPECT_EQ(tally.Defects(), 0) << tally.Report();

@@ -15,6 +15,7 @@
 #include "core/number_format.h"
 #include "core/response_sweep.h"
 #include "core/sweep_pool.h"
+#include "core/transfer_function.h"
 #include "graph/plot.h"
 #include "hwy/targets.h"
 #include "tests/robustness/portable_random.h"
@@ -83,7 +84,7 @@ struct ScalarSweep {
 ScalarSweep SweepOneByOne(const CircuitValues& values, int decades, int n, int sampleCount) {
     ScalarSweep sweep{std::vector<double>(n + 3, 0.0), std::vector<double>(n + 3, 0.0)};
     for (int i = 0; i < sampleCount; ++i) {
-        const Response response = Evaluate(values, SweepFrequency(decades, i, n));
+        const Response response = TransferFunction(values, SweepFrequency(decades, i, n));
         sweep.moduli[i] = response.Modulus;
         sweep.phases[i] = response.PhaseDeg;
     }
@@ -124,7 +125,7 @@ ScalarEvaluation EvaluateOneByOne(const FieldTexts& texts) {
     e.maxModulus = LargestOf(e.sweep, n);
     e.lower = FindLowerCutoffIndex(e.sweep, e.maxModulus, n);
     e.upper = FindUpperCutoffIndex(e.sweep, e.maxModulus, n);
-    const Response atF = Evaluate(values, ReadFieldNumber(texts[Field::f]));
+    const Response atF = TransferFunction(values, ReadFieldNumber(texts[Field::f]));
     if (!std::isfinite(atF.Modulus) || !std::isfinite(atF.PhaseDeg) || !AllFinite(e.sweep, n + 1) ||
         e.maxModulus == 0.0) {
         e.outcome = kUndefined;
@@ -207,10 +208,8 @@ void ComparePlot(const GraphInputs& inputs, int range, const ScalarPlot& scalar,
     mismatches.Compare(plot.PhaseSweep, scalar.sweep.phases, where + " PhaseSweep");
     mismatches.Compare(plot.MaxModulus, scalar.maxModulus, where + " MaxModulus");
     mismatches.Compare(plot.MaxPhase, scalar.maxPhase, where + " MaxPhase");
-    mismatches.Compare(plot.lastFrequency, SweepFrequency(range, inputs.N + 1, inputs.N),
-                       where + " last frequency");
-    if (plot.label1Caption != FormatFixed(scalar.maxModulus, 2, ".") ||
-        plot.label17Caption != FormatFixed(0.707 * scalar.maxModulus, 2, ".")) {
+    if (plot.gmaxCaption != FormatFixed(scalar.maxModulus, 2, ".") ||
+        plot.halfPowerLevelCaption != FormatFixed(0.707 * scalar.maxModulus, 2, ".")) {
         mismatches.Add(where + " level captions");
     }
     for (int i = 0; i < CurvePointCount(plot); ++i) {

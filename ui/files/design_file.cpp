@@ -112,7 +112,7 @@ Outcome<Design> ParseDesignFile(QByteArrayView bytes) {
     }
 
     const Outcome<std::optional<int>> range = ReadRange(file.value(kRangeKey));
-    if (const auto* failure = std::get_if<Failure>(&range)) return *failure;
+    if (const Failure* failure = FailureOf(range)) return *failure;
     design.rangeIndex = std::get<std::optional<int>>(range);
     return design;
 }
@@ -134,7 +134,7 @@ Outcome<Design> ReadDesignFile(const QString& path) {
         return OpenFailure(path, std::string(design_problem::kUnreadable));
     }
     Outcome<Design> design = ParseDesignFile(bytes);
-    if (auto* failure = std::get_if<Failure>(&design)) return OpenFailure(path, failure->message);
+    if (const Failure* failure = FailureOf(design)) return OpenFailure(path, failure->message);
     return design;
 }
 

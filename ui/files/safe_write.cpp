@@ -12,4 +12,11 @@ bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&)>&
     return file.open(QIODevice::WriteOnly) && write(file) && file.flush() && file.commit();
 }
 
+QString FileNotSavedMessage(const QString& path) {
+    return QStringLiteral(
+               "Impossibile salvare il file \"%1\". Controlla che la cartella esista, che si possa "
+               "scrivere in essa e che il disco non sia pieno.")
+        .arg(path);
+}
+
 }  // namespace amp::ui

@@ -12,4 +12,7 @@ namespace amp::ui {
 // it was. Returns whether the file was written.
 bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write);
 
+// The message shown when the file at the path could not be written.
+QString FileNotSavedMessage(const QString& path);
+
 }  // namespace amp::ui

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/curve_colours.h"
 #include "ui/fonts.h"
 #include "ui/forms/caption_fit.h"
 #include "ui/forms/command_button.h"
@@ -23,9 +24,9 @@ namespace {
 const QColor kResultBackground(255, 255, 255);
 const QColor kCreditsBackground(0, 192, 192);
 const QColor kAlarmBackground(255, 0, 0);
+const QColor kAlarmPressed(208, 0, 0);
+const QColor kAlarmBorder(96, 0, 0);
 const QColor kReadoutText(0, 0, 0);
-const QColor kPhaseRed(255, 0, 0);
-const QColor kModulusBlack(0, 0, 0);
 // Keeps a bordered caption off its border.
 constexpr int kBorderedIndent = 3;
 constexpr double kLargeButtonPointSize = 9.75;
@@ -99,7 +100,7 @@ void StyleLabel(QLabel& label, ControlLook look, const QRect& geometry) {
     if (look == ControlLook::ResultValue) SetBorderAndBackground(label, kResultBackground);
     if (look == ControlLook::Credits) SetBorderAndBackground(label, kCreditsBackground);
     if (look == ControlLook::Readout) SetReadoutStyle(label, kReadoutText);
-    if (look == ControlLook::PhaseReadout) SetReadoutStyle(label, kPhaseRed);
+    if (look == ControlLook::PhaseReadout) SetReadoutStyle(label, ToQColor(kPhaseRed));
 }
 
 QWidget* CreateLabel(const FormControl& entry, QWidget& form, const QRect& geometry) {
@@ -142,11 +143,12 @@ QWidget* CreateCommandButton(const FormControl& entry, QWidget& form, const QRec
         SetBackground(*button, QPalette::Button, kAlarmBackground);
         // Styles shade the button colour into a pale gradient; the sheet keeps it plainly red. On
         // the red face a style's focus cue is lost: a thick black ring shows the keyboard focus.
-        button->setStyleSheet(QStringLiteral(
-            "QPushButton { background-color: rgb(255, 0, 0); border: 1px solid rgb(96, 0, 0);"
-            " border-radius: 3px; }"
-            "QPushButton:pressed { background-color: rgb(208, 0, 0); }"
-            "QPushButton:focus { border: 3px solid black; }"));
+        button->setStyleSheet(
+            QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2;"
+                           " border-radius: 3px; }"
+                           "QPushButton:pressed { background-color: %3; }"
+                           "QPushButton:focus { border: 3px solid black; }")
+                .arg(kAlarmBackground.name(), kAlarmBorder.name(), kAlarmPressed.name()));
     }
     button->setFont(FontFittingArea(FontOf(entry.look), button->text(), button->CaptionRect(),
                                     CommandButton::kCaptionFlags));
@@ -158,7 +160,7 @@ QWidget* CreateLine(const FormControl& entry, QWidget& form) {
     auto* line = new QWidget(&form);
     line->setAutoFillBackground(true);
     SetBackground(*line, QPalette::Window,
-                  entry.look == ControlLook::PhaseLegend ? kPhaseRed : kModulusBlack);
+                  ToQColor(entry.look == ControlLook::PhaseLegend ? kPhaseRed : kModulusBlack));
     return line;
 }
 

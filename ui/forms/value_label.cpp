@@ -7,9 +7,17 @@
 #include "ui/qt_text.h"
 
 namespace amp::ui {
+namespace {
 
-FittedValue FitValue(const QFont& designFont, const QString& caption, const QRect& area, int flags,
-                     std::string_view decimalSeparator) {
+// Kept free inside each end of the label: a caption that fills it edge to edge loses the last
+// column of its final glyph to whatever the label's edge borders, a frame line or a border.
+constexpr int kFreePixels = 1;
+
+}  // namespace
+
+FittedValue FitValue(const QFont& designFont, const QString& caption, const QRect& labelArea,
+                     int flags, std::string_view decimalSeparator) {
+    const QRect area = labelArea.adjusted(kFreePixels, 0, -kFreePixels, 0);
     FittedValue fitted{caption, FontFittingArea(designFont, caption, area, flags)};
     if (!CaptionFits(fitted.font, fitted.shown, area, flags)) {
         if (const auto exponent = ExponentForm(ToStdString(caption), decimalSeparator)) {

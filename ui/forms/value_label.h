@@ -8,9 +8,9 @@
 
 namespace amp::ui {
 
-// A caption as a value label shows it in an area: in the design font or a smaller size of it,
-// down to 6 point, or, when even that is too wide, as the same value in the form "6.96E+29" at
-// the largest size that fits.
+// A caption as a value label shows it in an area, a pixel clear of either end: in the design font
+// or a smaller size of it, down to 6 point, or, when even that is too wide, as the same value in
+// the form "6.96E+29" at the largest size that fits.
 struct FittedValue {
     QString shown;
     QFont font;
@@ -18,10 +18,10 @@ struct FittedValue {
 FittedValue FitValue(const QFont& designFont, const QString& caption, const QRect& area, int flags,
                      std::string_view decimalSeparator);
 
-// A label whose caption a calculation writes: a number that is always shown whole. A caption too
-// wide for the label at its font is shown at a smaller size of the same font, down to 6 point;
-// one that is too wide even then is shown as the same value in the form "6.96E+29", at the
-// largest size that fits. A screen reader hears the caption as shown.
+// A label whose caption a calculation writes: a number that is always shown whole, a pixel clear of
+// either end. A caption too wide for the label at its font is shown at a smaller size of the same
+// font, down to 6 point; one that is too wide even then is shown as the same value in the form
+// "6.96E+29", at the largest size that fits. A screen reader hears the caption as shown.
 class ValueLabel : public QLabel {
     Q_OBJECT
 

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <chrono>
 
-#include "core/messages.h"
 #include "graph/plot_export.h"
 #include "ui/fonts.h"
 #include "ui/forms/form_builder.h"
@@ -57,9 +56,9 @@ GraphWindow::GraphWindow(const GraphWindowLayout& layout, std::string decimalSep
     setFont(WindowDefaultFont());
 
     plotArea_->move(TwipsToPixels(layout.plotLeft), TwipsToPixels(layout.plotTop));
-    connect(plotArea_, &PlotArea::PointerMoved, this, &GraphWindow::ShowPointerReadout);
-    connect(plotArea_, &PlotArea::SaveImageChosen, this, &GraphWindow::OnSaveImageChosen);
-    connect(plotArea_, &PlotArea::ExportDataChosen, this, &GraphWindow::OnExportDataChosen);
+    connect(plotArea_, &PlotArea::pointerMoved, this, &GraphWindow::ShowPointerReadout);
+    connect(plotArea_, &PlotArea::saveImageChosen, this, &GraphWindow::OnSaveImageChosen);
+    connect(plotArea_, &PlotArea::exportDataChosen, this, &GraphWindow::OnExportDataChosen);
 
     const BuiltControls controls = BuildForm(*this, SidePanelControls());
     const SidePanelRows& rows = kSidePanelRows;
@@ -75,7 +74,6 @@ GraphWindow::GraphWindow(const GraphWindowLayout& layout, std::string decimalSep
 }
 
 void GraphWindow::ShowPlot(Plot plot) {
-    gmaxCaption_ = plot.label1Caption;
     plotArea_->ShowPlot(std::move(plot), decimalSeparator_);
 }
 
@@ -94,8 +92,10 @@ void GraphWindow::ShowPointerReadout(QPointF twips) {
     const ReadoutMode mode =
         modulusOption_->isChecked() ? ReadoutMode::Modulus : ReadoutMode::Phase;
     ShowRowsOf(mode);
+    const std::optional<Plot>& plot = plotArea_->ShownPlot();
     const ReadoutTexts texts =
-        PointerReadout(mode, decadeCount_, gmaxCaption_, twips.x(), twips.y(), decimalSeparator_);
+        PointerReadout(mode, decadeCount_, plot ? std::optional(plot->Gmax) : std::nullopt,
+                       twips.x(), twips.y(), decimalSeparator_);
     const ReadoutRows& rows = mode == ReadoutMode::Modulus ? modulusRows_ : phaseRows_;
     rows.frequency->SetValue(ToQString(texts.frequency), decimalSeparator_);
     rows.value->SetValue(ToQString(texts.value), decimalSeparator_);
@@ -122,7 +122,7 @@ void GraphWindow::OnSaveImageChosen() {
         QStringLiteral("Immagine PNG (*.png);;Immagine SVG (*.svg)"));
     if (path.isEmpty()) return;
     const bool svg = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
-    const qreal pngRatio = 2 * devicePixelRatioF();
+    const qreal pngRatio = kPngPixelsPerScreenPixel * devicePixelRatioF();
     SaveFile(path, [this, svg, pngRatio](QIODevice& file) {
         return svg ? WritePlotSvg(*plotArea_, file) : WritePlotPng(*plotArea_, pngRatio, file);
     });
@@ -147,7 +147,7 @@ QString GraphWindow::SuggestedPath(std::string_view stem, std::string_view suffi
 
 void GraphWindow::SaveFile(const QString& path, const std::function<bool(QIODevice&)>& write) {
     if (!WriteFileSafely(path, write)) {
-        dialogs_.showMessage(this, ToQString(FileNotSavedMessage(ToStdString(path))));
+        dialogs_.showMessage(this, FileNotSavedMessage(path));
     }
 }
 

@@ -72,8 +72,6 @@ class GraphWindow : public QWidget {
     int decadeCount_;
     std::string decimalSeparator_;
     GraphWindowDialogs dialogs_;
-    // Label1 as the last plot wrote it: the read-out takes Gmax from it.
-    std::string gmaxCaption_;
     PlotArea* plotArea_;
     QRadioButton* modulusOption_ = nullptr;
     ReadoutRows modulusRows_;

@@ -14,13 +14,13 @@ GraphWindowSet::~GraphWindowSet() {
     for (const QPointer<GraphWindow>& window : windows_) delete window.data();
 }
 
-std::optional<std::string> GraphWindowSet::ShowGraph(const FieldTexts& texts,
-                                                     std::optional<int> selectedRange) {
+std::optional<Failure> GraphWindowSet::ShowGraph(const FieldTexts& texts,
+                                                 std::optional<int> selectedRange) {
     const GraphRequest request = RequestGraph(texts, selectedRange);
-    if (const auto* failure = std::get_if<Failure>(&request.inputs)) return failure->message;
+    if (const Failure* failure = FailureOf(request.inputs)) return *failure;
     Outcome<Plot> plot = PlotResponse(std::get<GraphInputs>(request.inputs), *request.RangeIndex,
                                       decimalSeparator_, sweepPool_);
-    if (const auto* failure = std::get_if<Failure>(&plot)) return failure->message;
+    if (const Failure* failure = FailureOf(plot)) return *failure;
     ShowPlot(std::get<Plot>(std::move(plot)));
     return std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/field.h"
+#include "core/outcome.h"
 #include "graph/plot.h"
 #include "graph/plot_grid.h"
 #include "ui/graph_window/graph_window.h"
@@ -30,8 +31,8 @@ class GraphWindowSet {
     GraphWindowSet& operator=(const GraphWindowSet&) = delete;
 
     // "Grafico di Vo/Vi": checks and converts the texts, plots the selected range (1 ... 6) and
-    // shows its window. Returns the message to show instead; then no window has changed.
-    std::optional<std::string> ShowGraph(const FieldTexts& texts, std::optional<int> selectedRange);
+    // shows its window. Returns the failure to show instead; then no window has changed.
+    std::optional<Failure> ShowGraph(const FieldTexts& texts, std::optional<int> selectedRange);
 
     // Shows a plot in the window of its range, created when it does not exist, and brings the
     // window to the front.

@@ -1,15 +1,10 @@
 #pragma once
 
-#include <QColor>
 #include <QPen>
 
-#include "graph/frame_geometry.h"
+#include "ui/graph_window/plot_frame_layout.h"
 
 namespace amp::ui {
-
-inline QColor ToQColor(Rgb rgb) {
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
 
 // A one-pixel pen with the dash pattern of a frame line.
 QPen FramePen(Rgb colour, DashStyle dash);

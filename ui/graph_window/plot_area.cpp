@@ -105,8 +105,8 @@ void PlotArea::PlaceFrameLabel(QLabel& label, const FrameLabel& frameLabel) {
 }
 
 void PlotArea::ShowPlot(Plot plot, std::string_view decimalSeparator) {
-    gmax_->SetValue(ToQString(plot.label1Caption), decimalSeparator);
-    halfPowerLevel_->SetValue(ToQString(plot.label17Caption), decimalSeparator);
+    gmax_->SetValue(ToQString(plot.gmaxCaption), decimalSeparator);
+    halfPowerLevel_->SetValue(ToQString(plot.halfPowerLevelCaption), decimalSeparator);
     for (std::size_t j = 0; j < decadeFrequencies_.size(); ++j) {
         decadeFrequencies_[j]->setText(ToQString(plot.decadeCaptions.at(j)));
     }
@@ -177,7 +177,7 @@ void PlotArea::MoveKeyboardPointerTo(QPointF twips) {
     if (hasFocus()) update(CrossHairRect());
     keyboardPointer_ = twips;
     if (hasFocus()) update(CrossHairRect());
-    emit PointerMoved(twips);
+    emit pointerMoved(twips);
 }
 
 void PlotArea::mouseMoveEvent(QMouseEvent* event) {
@@ -213,8 +213,8 @@ void PlotArea::ShowContextMenu(QPoint at) {
     saveImage->setEnabled(plot_.has_value());
     exportData->setEnabled(plot_.has_value());
     const QAction* chosen = menu.exec(mapToGlobal(at));
-    if (chosen == saveImage) emit SaveImageChosen();
-    if (chosen == exportData) emit ExportDataChosen();
+    if (chosen == saveImage) emit saveImageChosen();
+    if (chosen == exportData) emit exportDataChosen();
 }
 
 void PlotArea::focusInEvent(QFocusEvent* event) {

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "graph/frame_geometry.h"
 #include "graph/keyboard_pointer.h"
 #include "graph/plot.h"
+#include "ui/graph_window/plot_frame_layout.h"
 
 class QPainter;
 
@@ -40,10 +40,10 @@ class PlotArea : public QWidget {
     void PaintPicture(QPainter& painter, qreal devicePixelRatio) const;
 
   signals:
-    void PointerMoved(QPointF twips);
+    void pointerMoved(QPointF twips);
     // The choices of the context menu.
-    void SaveImageChosen();
-    void ExportDataChosen();
+    void saveImageChosen();
+    void exportDataChosen();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -66,8 +66,8 @@ class PlotArea : public QWidget {
     void ShowContextMenu(QPoint at);
 
     std::vector<FrameLine> frameLines_;
-    // Every label of the frame, and among them the ones each plot writes: Label1, Label17 and the
-    // caption under each decade.
+    // Every label of the frame, and among them the ones each plot writes: Gmax, its 0.707 level
+    // and the frequency under each decade.
     std::vector<QLabel*> frameLabels_;
     ValueLabel* gmax_ = nullptr;
     ValueLabel* halfPowerLevel_ = nullptr;

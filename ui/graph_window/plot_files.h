@@ -23,6 +23,10 @@ using SaveFileChooser = std::function<QString(QWidget* parent, const QString& ca
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
                         const QString& types);
 
+// A saved PNG has this many device pixels for each of the screen it is saved from, so that it stays
+// sharp when printed or zoomed.
+inline constexpr qreal kPngPixelsPerScreenPixel = 2.0;
+
 // The plot area as the window shows it, as PNG at the given device pixel ratio.
 bool WritePlotPng(const PlotArea& plotArea, qreal devicePixelRatio, QIODevice& file);
 

@@ -7,6 +7,7 @@
 
 #include "graph/curve_vertices.h"
 #include "graph/plot_grid.h"
+#include "ui/curve_colours.h"
 #include "ui/graph_window/graph_window_style.h"
 #include "ui/twips.h"
 
@@ -58,8 +59,8 @@ void RepaintPlotImage(const Plot& plot, QImage& image) {
 void DrawCurves(QPainter& painter, const Plot& plot, qreal devicePixelRatio) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    DrawCurve(painter, plot, ModulusPoint, kModulusCurveColour, devicePixelRatio);
-    DrawCurve(painter, plot, PhasePoint, kPhaseCurveColour, devicePixelRatio);
+    DrawCurve(painter, plot, ModulusPoint, ToQColor(kModulusBlack), devicePixelRatio);
+    DrawCurve(painter, plot, PhasePoint, ToQColor(kPhaseRed), devicePixelRatio);
     painter.restore();
 }
 

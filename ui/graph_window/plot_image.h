@@ -1,20 +1,15 @@
 #pragma once
 
-#include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <vector>
 
-#include "graph/frame_geometry.h"
 #include "graph/plot.h"
+#include "ui/graph_window/plot_frame_layout.h"
 
 namespace amp::ui {
 
-// The colours of the curves, modulus black and phase light red, which legends show too.
-inline const QColor kModulusCurveColour(0, 0, 0);
-inline const QColor kPhaseCurveColour(255, 0, 0);
-
-// The curves of a plot on the white of the plot area: modulus black, phase light red, painted
+// The curves of a plot on the white of the plot area: modulus black, phase red, painted
 // at the given device pixel ratio so that they stay crisp on high-DPI screens.
 QImage PaintPlotImage(const Plot& plot, qreal devicePixelRatio);
 

@@ -25,9 +25,9 @@ Qt::Alignment ToQtAlignment(TextAlignment alignment) {
 QString PlottedText(const Plot& plot, const FrameLabel& label) {
     switch (label.value) {
         case PlotValue::Gmax:
-            return ToQString(plot.label1Caption);
+            return ToQString(plot.gmaxCaption);
         case PlotValue::HalfPowerLevel:
-            return ToQString(plot.label17Caption);
+            return ToQString(plot.halfPowerLevelCaption);
         case PlotValue::DecadeFrequency:
             return ToQString(plot.decadeCaptions.at(static_cast<std::size_t>(label.decade)));
         case PlotValue::None:

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "graph/frame_geometry.h"
 #include "graph/plot.h"
+#include "ui/graph_window/plot_frame_layout.h"
 
 class QPainter;
 

@@ -41,7 +41,6 @@ std::span<const FormControl> SidePanelControls() {
 
 constinit const SidePanelRows kSidePanelRows{
     RowNamed<OptionButton>(kControls, "Option1"),
-    RowNamed<OptionButton>(kControls, "Option2"),
     RowNamed<Value>(kControls, "Label18"),
     RowNamed<Value>(kControls, "Label19"),
     RowNamed<Value>(kControls, "Label20"),

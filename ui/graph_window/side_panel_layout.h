@@ -12,8 +12,8 @@ std::span<const FormControl> SidePanelControls();
 
 // The rows of the controls that the window reads, writes and connects.
 struct SidePanelRows {
-    // Option1 "Valori del  Modulo" and Option2 "Valori della Fase".
-    ControlRow<ControlKind::OptionButton> modulusOption, phaseOption;
+    // Option1 "Valori del  Modulo"; Option2 "Valori della Fase" is checked whenever it is not.
+    ControlRow<ControlKind::OptionButton> modulusOption;
     // The read-out values: Label18, Label19 of the modulus mode, Label20, Label21 of the phase.
     ControlRow<ControlKind::Value> modulusFrequency, modulusValue, phaseFrequency, phaseValue;
     // The captions beside them, shown with their mode: Label22 ... Label24, Label25 ... Label28.

@@ -67,7 +67,7 @@ void DesignDocument::Open() {
 
 bool DesignDocument::OpenPath(const QString& path) {
     const Outcome<Design> read = ReadDesignFile(path);
-    if (const auto* failure = std::get_if<Failure>(&read)) {
+    if (const Failure* failure = FailureOf(read)) {
         RefuseToOpen(path, ToQString(failure->message));
         return false;
     }

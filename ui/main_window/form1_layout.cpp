@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "generated/version.h"
+
 namespace amp::ui {
 namespace {
 
@@ -122,7 +124,8 @@ constexpr auto kControls = std::to_array<FormControl>({
     {TextBox, "Text20", "1000", 5580, 6660, 975, 285, 62},
     {Label, "Label54", "N° campioni", 6600, 6720, 1185, 255},
 
-    {Label, "Label55", "Amplificatore audio " AMP_VERSION_TEXT, 12720, 7140, 1815, 375, 0, Credits},
+    {Label, "Label55", "Amplificatore audio " AMP_SHORT_VERSION, 12720, 7140, 1815, 375, 0,
+     Credits},
 });
 
 }  // namespace

@@ -276,7 +276,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::OnSizingPressed() {
     const auto outcome = amp::SizeComponents(FieldTextsNow());
-    if (const auto* failure = std::get_if<Failure>(&outcome)) {
+    if (const Failure* failure = FailureOf(outcome)) {
         ShowMessage(ToQString(failure->message));
         return;
     }
@@ -286,7 +286,7 @@ void MainWindow::OnSizingPressed() {
 
 void MainWindow::OnEvaluationPressed() {
     const auto outcome = amp::EvaluateResponse(FieldTextsNow(), decimalSeparator_, sweepPool_);
-    if (const auto* failure = std::get_if<Failure>(&outcome)) {
+    if (const Failure* failure = FailureOf(outcome)) {
         ShowMessage(ToQString(failure->message));
         return;
     }

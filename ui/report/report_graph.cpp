@@ -1,7 +1,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include "graph/frame_geometry.h"
+#include "ui/curve_colours.h"
 #include "ui/graph_window/graph_window_layout.h"
 #include "ui/graph_window/plot_image.h"
 #include "ui/graph_window/plot_picture.h"
@@ -48,8 +48,8 @@ void DrawLegend(const PageCanvas& canvas, QPointF topLeft) {
     const qreal middle = topLeft.y() + LegendHeight() / 2;
     qreal x = topLeft.x();
     for (const auto& [colour, text] :
-         {std::pair{kModulusCurveColour, QStringLiteral("modulo di Vo/Vi")},
-          std::pair{kPhaseCurveColour, QStringLiteral("fase di Vo/Vi")}}) {
+         {std::pair{ToQColor(kModulusBlack), QStringLiteral("modulo di Vo/Vi")},
+          std::pair{ToQColor(kPhaseRed), QStringLiteral("fase di Vo/Vi")}}) {
         canvas.Painter().setPen(QPen(colour, 2.0, Qt::SolidLine, Qt::FlatCap));
         canvas.Painter().drawLine(QPointF(x, middle), QPointF(x + kLegendLineLength, middle));
         x += kLegendLineLength + kLegendGap;
@@ -66,7 +66,7 @@ PagePart GraphPart(const PageCanvas& canvas, qreal width, int rangeIndex, const 
                    std::string_view decimalSeparator) {
     const QString heading = QStringLiteral("Grafico di Vo/Vi: ") +
                             QString::fromUtf8(GraphWindowLayoutOf(rangeIndex).caption);
-    if (const auto* failure = std::get_if<Failure>(&plot)) {
+    if (const Failure* failure = FailureOf(plot)) {
         const QString message = ToQString(failure->message);
         return {HeadingHeight() + MessageHeight(width, message), [=, &canvas](qreal top) {
                     DrawHeading(canvas, top, width, heading);

@@ -77,7 +77,7 @@ void ExportReportPdf(QWidget* parent, const ReportSource& source, const ReportDi
     if (path.isEmpty()) return;
     const ReportPage page = PrepareReportPage(source, pool);
     if (!WriteFileSafely(path, [&page](QIODevice& file) { return WriteReportPdf(page, file); })) {
-        dialogs.showMessage(parent, ToQString(FileNotSavedMessage(ToStdString(path))));
+        dialogs.showMessage(parent, FileNotSavedMessage(path));
     }
 }
 

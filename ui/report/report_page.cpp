@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/messages.h"
+#include "generated/version.h"
 #include "ui/qt_text.h"
 #include "ui/report/page_canvas.h"
 #include "ui/report/report_parts.h"
@@ -39,7 +40,7 @@ PagePart HeaderPart(const PageCanvas& canvas, qreal width, const ReportSource& s
     const QFont body = ReportFont(kBodyPoints, false);
     const QFont bold = ReportFont(kBodyPoints, true);
     const QString date = ItalianDate(source.date);
-    const QString program = ToQString(kApplicationTitle) + QStringLiteral(" " AMP_VERSION_TEXT);
+    const QString program = ToQString(kApplicationTitle) + QStringLiteral(" " AMP_VERSION);
     const QString key = QStringLiteral("Progetto:");
     const QString name = DesignName(source.designFileName);
 

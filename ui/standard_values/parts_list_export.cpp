@@ -8,13 +8,14 @@
 
 #include "core/messages.h"
 #include "core/parts_list.h"
+#include "ui/files/safe_write.h"
 #include "ui/qt_text.h"
 
 namespace amp::ui {
 
 void ExportPartsList(QWidget* parent, const FieldTexts& texts, const GraphWindowDialogs& dialogs) {
     const Outcome<std::string> csv = PartsListCsv(texts);
-    if (const auto* failure = std::get_if<Failure>(&csv)) {
+    if (const Failure* failure = FailureOf(csv)) {
         dialogs.showMessage(parent, ToQString(failure->message));
         return;
     }
@@ -30,7 +31,7 @@ void ExportPartsList(QWidget* parent, const FieldTexts& texts, const GraphWindow
         return file.write(text.data(), static_cast<qint64>(text.size())) ==
                static_cast<qint64>(text.size());
     });
-    if (!written) dialogs.showMessage(parent, ToQString(FileNotSavedMessage(ToStdString(path))));
+    if (!written) dialogs.showMessage(parent, FileNotSavedMessage(path));
 }
 
 }  // namespace amp::ui

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "tests/ui/support/form1_driver.h"
-#include "ui/fonts.h"
+#include "tests/ui/support/qtest_main.h"
 
 namespace amp::ui {
 namespace {
@@ -35,7 +35,7 @@ class CalculatorTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void GraphButtonPlotsTheSelectedRange() {
+    void graphButtonPlotsTheSelectedRange() {
         Form1Driver session;
         session.TypeReferenceSet();
         session.Click("Option7");
@@ -50,7 +50,7 @@ class CalculatorTest : public QObject {
         for (int other = 1; other <= 5; ++other) QVERIFY(!session.Window(other));
     }
 
-    void GraphButtonReportsItsFailuresAndOpensNothing() {
+    void graphButtonReportsItsFailuresAndOpensNothing() {
         Form1Driver session;
         session.Type("Text20", "");
         session.Click("Command4");
@@ -81,7 +81,7 @@ class CalculatorTest : public QObject {
         for (int range = 1; range <= 6; ++range) QVERIFY(!session.Window(range));
     }
 
-    void ExampleDataSizingAndGraphUseTheItalianLocale() {
+    void exampleDataSizingAndGraphUseTheItalianLocale() {
         Form1Driver session(QLocale(QLocale::Italian, QLocale::Italy));
         session.Click("Command6");
         session.Click("Command1");
@@ -93,7 +93,7 @@ class CalculatorTest : public QObject {
         QVERIFY(LabelOf(window, "Label1").contains(QLatin1Char(',')));
     }
 
-    void EsciClosesOnlyForm1WhileAGraphIsShown() {
+    void esciClosesOnlyForm1WhileAGraphIsShown() {
         Form1Driver session;
         session.TypeReferenceSet();
         session.Click("Option2");
@@ -107,7 +107,7 @@ class CalculatorTest : public QObject {
 
         session.Click("Command3");
         DeleteClosedWindows();
-        QVERIFY(!session.window().isVisible());
+        QVERIFY(!session.Form1().isVisible());
         QVERIFY(!hidden);
         QVERIFY(shown && shown->isVisible());
         QCOMPARE(ShownWindowCount(), 1);
@@ -120,7 +120,7 @@ class CalculatorTest : public QObject {
         QCOMPARE(ShownWindowCount(), 0);
     }
 
-    void EsciAfterChiudiLeavesNoWindow() {
+    void esciAfterChiudiLeavesNoWindow() {
         Form1Driver session;
         session.TypeReferenceSet();
         session.Click("Option4");
@@ -135,13 +135,8 @@ class CalculatorTest : public QObject {
     }
 };
 
-}  // namespace amp::ui
+const test_support::RegisteredQtTest<CalculatorTest> kCalculatorTest;
 
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    amp::ui::RegisterFontSubstitutions();
-    amp::ui::CalculatorTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+}  // namespace amp::ui
 
 #include "calculator_test.moc"

@@ -52,7 +52,7 @@ void FillDesign(Form1Driver& form) {
 QJsonObject ExampleFile() {
     Form1Driver form;
     form.Click("Command6");
-    amp::Design design{form.window().FieldTextsNow(), form.window().SelectedRangeIndex()};
+    amp::Design design{form.Form1().FieldTextsNow(), form.Form1().SelectedRangeIndex()};
     return QJsonDocument::fromJson(amp::ui::DesignFileBytes(design)).object();
 }
 
@@ -115,8 +115,8 @@ class DesignFileTest : public QObject {
         form.ChooseMenuItem("Salva con nome...");
         const QString saved = folder.filePath("progetto.amplificatore");
         QCOMPARE(form.messages, QStringList());
-        QCOMPARE(form.window().windowTitle(), "progetto.amplificatore[*] - Amplificatore audio");
-        QVERIFY(!form.window().isWindowModified());
+        QCOMPARE(form.Form1().windowTitle(), "progetto.amplificatore[*] - Amplificatore audio");
+        QVERIFY(!form.Form1().isWindowModified());
         const QByteArray bytes = ReadAll(saved);
         QVERIFY(bytes.startsWith("{\n    \"campi\": {\n"));
         QVERIFY(bytes.endsWith("\n}\n"));
@@ -142,7 +142,7 @@ class DesignFileTest : public QObject {
         // Written again, the design gives the same bytes.
         auto& box = reopened.Get<QLineEdit>("Text8");
         box.setText(box.text() + "1");
-        QVERIFY(reopened.window().isWindowModified());
+        QVERIFY(reopened.Form1().isWindowModified());
         box.setText(form.BoxText("Text8"));
         reopened.ChooseMenuItem("Salva");
         QCOMPARE(ReadAll(saved), bytes);
@@ -192,15 +192,15 @@ class DesignFileTest : public QObject {
             Form1Driver form;
             FillDesign(form);
             const QStringList before = form.Snapshot();
-            const int steps = form.window().UndoStack().count();
-            QVERIFY2(!form.window().Document().OpenPath(path), spoilt.name);
+            const int steps = form.Form1().UndoStack().count();
+            QVERIFY2(!form.Form1().Document().OpenPath(path), spoilt.name);
             QCOMPARE(form.messages.size(), 1);
             QVERIFY2(form.messages[0].startsWith("Impossibile aprire il progetto «" + path + "»"),
                      qPrintable(form.messages[0]));
             QVERIFY2(form.messages[0].contains(spoilt.problem), qPrintable(form.messages[0]));
             QCOMPARE(form.Snapshot(), before);
-            QCOMPARE(form.window().UndoStack().count(), steps);
-            QCOMPARE(form.window().windowTitle(), "Amplificatore audio");
+            QCOMPARE(form.Form1().UndoStack().count(), steps);
+            QCOMPARE(form.Form1().windowTitle(), "Amplificatore audio");
             QCOMPARE(form.questions, QStringList());
         }
     }
@@ -241,7 +241,7 @@ class DesignFileTest : public QObject {
                  qPrintable(form.messages[0]));
         QVERIFY2(form.messages[1].contains("16 MiB"), qPrintable(form.messages[1]));
         QCOMPARE(ReadAll(form.savePath), earlier);
-        QVERIFY(form.window().isWindowModified());
+        QVERIFY(form.Form1().isWindowModified());
         QCOMPARE(folder.path(), QFileInfo(form.savePath).path());
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"progetto.amplificatore"});
     }
@@ -260,7 +260,7 @@ class DesignFileTest : public QObject {
         // A press that ends in a message takes no step.
         form.Click("Command1");
         QCOMPARE(form.messages.size(), 1);
-        QCOMPARE(form.window().UndoStack().count(), 3);
+        QCOMPARE(form.Form1().UndoStack().count(), 3);
 
         form.ChooseMenuItem("Annulla Azzera");
         QCOMPARE(form.Snapshot(), evaluated);
@@ -303,14 +303,14 @@ class DesignFileTest : public QObject {
             form.savePath = answer.savePath;
             form.Click("Command3");
             QCOMPARE(form.questions, QStringList{"Salvare le modifiche al progetto?"});
-            QCOMPARE(form.window().isVisible(), !answer.closes);
+            QCOMPARE(form.Form1().isVisible(), !answer.closes);
             QCOMPARE(QFile::exists(folder.filePath("chiuso.amplificatore")),
                      answer.answer == 0 && answer.closes);
         }
         Form1Driver unchanged;
         unchanged.Click("Command3");
         QCOMPARE(unchanged.questions, QStringList());
-        QVERIFY(!unchanged.window().isVisible());
+        QVERIFY(!unchanged.Form1().isVisible());
     }
 
     void qtsOwnDialogsAndMenusSpeakItalian() {
@@ -323,7 +323,7 @@ class DesignFileTest : public QObject {
         QVERIFY2(items.contains("Annulla") && items.contains("Incolla"),
                  qPrintable(items.join('|')));
 
-        QFileDialog dialog(&form.window(), "Salva immagine", QDir::tempPath());
+        QFileDialog dialog(&form.Form1(), "Salva immagine", QDir::tempPath());
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         QStringList captions;

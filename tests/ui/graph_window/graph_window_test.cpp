@@ -9,6 +9,7 @@
 #include "core/messages.h"
 #include "graph/plot_export.h"
 #include "tests/support/reference_design.h"
+#include "tests/ui/support/qtest_main.h"
 #include "ui/graph_window/graph_window_set.h"
 #include "ui/graph_window/plot_area.h"
 #include "ui/graph_window/plot_files.h"
@@ -47,10 +48,10 @@ void MovePointer(QWidget* window, int xTwips, int yTwips) {
 }
 
 GraphWindow* Plotted(GraphWindowSet& set, int range,
-                     const FieldTexts& texts = test_support::ReferenceTexts()) {
-    const std::optional<std::string> message = set.ShowGraph(texts, range);
-    if (message) qWarning("plot refused: %s", message->c_str());
-    return message ? nullptr : set.Window(range);
+                     const FieldTexts& texts = amp::test_support::ReferenceTexts()) {
+    const std::optional<Failure> failure = set.ShowGraph(texts, range);
+    if (failure) qWarning("plot refused: %s", failure->message.c_str());
+    return failure ? nullptr : set.Window(range);
 }
 
 // Counts the paints of a widget and the largest area any of them covered, in pixels.
@@ -158,25 +159,25 @@ class GraphWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void EachRangeHasItsWindowWithAnEmptyPanel();
-    void PointerReadsOutOnTheWindowsOwnAxis();
-    void PhaseOptionTakesEffectAtTheNextPointerMove();
-    void ItalianLocaleUsesCommas();
-    void ChiudiKeepsTheWindowAndTitleBarCloseDiscardsIt();
-    void DiscardHiddenWindowsKeepsTheShownOne();
-    void ReplotReplacesTheCurvesAndLeavesOtherRangesAlone();
-    void RefusedRequestsTouchNoWindow();
-    void CurvesArePaintedAtTheDevicePixelRatio();
-    void PointerMovesNeverRepaintTheCurves();
-    void KeysMoveThePointerAsTheMouseWould();
-    void KeyboardPointerFollowsTheMouseAndKeepsItsPlace();
-    void ScreenReadersHearTheReadout();
-    void SavesTheShownGraphAndItsSamples();
-    void FailedSaveSaysWhyAndLeavesNoFile();
-    void FailedWriteKeepsTheEarlierFile();
+    void eachRangeHasItsWindowWithAnEmptyPanel();
+    void pointerReadsOutOnTheWindowsOwnAxis();
+    void phaseOptionTakesEffectAtTheNextPointerMove();
+    void italianLocaleUsesCommas();
+    void chiudiKeepsTheWindowAndTitleBarCloseDiscardsIt();
+    void discardHiddenWindowsKeepsTheShownOne();
+    void replotReplacesTheCurvesAndLeavesOtherRangesAlone();
+    void refusedRequestsTouchNoWindow();
+    void curvesArePaintedAtTheDevicePixelRatio();
+    void pointerMovesNeverRepaintTheCurves();
+    void keysMoveThePointerAsTheMouseWould();
+    void keyboardPointerFollowsTheMouseAndKeepsItsPlace();
+    void screenReadersHearTheReadout();
+    void savesTheShownGraphAndItsSamples();
+    void failedSaveSaysWhyAndLeavesNoFile();
+    void failedWriteKeepsTheEarlierFile();
 };
 
-void GraphWindowTest::EachRangeHasItsWindowWithAnEmptyPanel() {
+void GraphWindowTest::eachRangeHasItsWindowWithAnEmptyPanel() {
     GraphWindowSet set(".");
     const QStringList captions{"modulo e fase 1 Hz 10 Hz",   "modulo e fase 1 Hz 100 Hz",
                                "modulo e fase 1 Hz 1 kHz",   "modulo e fase 1 Hz 10 kHz",
@@ -204,7 +205,7 @@ void GraphWindowTest::EachRangeHasItsWindowWithAnEmptyPanel() {
     QCOMPARE(TextOf(six, "Label27"), QString::fromUtf8("Φ"));
 }
 
-void GraphWindowTest::PointerReadsOutOnTheWindowsOwnAxis() {
+void GraphWindowTest::pointerReadsOutOnTheWindowsOwnAxis() {
     GraphWindowSet set(".");
     GraphWindow* six = Plotted(set, 6);
     QVERIFY(QTest::qWaitForWindowExposed(six));
@@ -228,7 +229,7 @@ void GraphWindowTest::PointerReadsOutOnTheWindowsOwnAxis() {
     QCOMPARE(TextOf(six, "Label19"), QStringLiteral("0.46"));
 }
 
-void GraphWindowTest::PhaseOptionTakesEffectAtTheNextPointerMove() {
+void GraphWindowTest::phaseOptionTakesEffectAtTheNextPointerMove() {
     GraphWindowSet set(".");
     GraphWindow* window = Plotted(set, 6);
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -251,7 +252,7 @@ void GraphWindowTest::PhaseOptionTakesEffectAtTheNextPointerMove() {
     }
 }
 
-void GraphWindowTest::ItalianLocaleUsesCommas() {
+void GraphWindowTest::italianLocaleUsesCommas() {
     GraphWindowSet set(",");
     GraphWindow* window = Plotted(set, 1);
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -265,7 +266,7 @@ void GraphWindowTest::ItalianLocaleUsesCommas() {
     QCOMPARE(TextOf(Plotted(set, 6), "Label17"), QStringLiteral("0,64"));
 }
 
-void GraphWindowTest::ChiudiKeepsTheWindowAndTitleBarCloseDiscardsIt() {
+void GraphWindowTest::chiudiKeepsTheWindowAndTitleBarCloseDiscardsIt() {
     QWidget form1;  // "Chiudi" only keeps a window while another one is shown
     form1.show();
     GraphWindowSet set(".");
@@ -290,7 +291,7 @@ void GraphWindowTest::ChiudiKeepsTheWindowAndTitleBarCloseDiscardsIt() {
     QVERIFY(IsShown(recreated, "Label18") && IsShown(recreated, "Label21"));
 }
 
-void GraphWindowTest::DiscardHiddenWindowsKeepsTheShownOne() {
+void GraphWindowTest::discardHiddenWindowsKeepsTheShownOne() {
     GraphWindowSet set(".");
     QPointer<GraphWindow> hidden = Plotted(set, 1);
     QPointer<GraphWindow> shown = Plotted(set, 2);
@@ -300,8 +301,8 @@ void GraphWindowTest::DiscardHiddenWindowsKeepsTheShownOne() {
     QVERIFY(shown && shown->isVisible());
 }
 
-void GraphWindowTest::ReplotReplacesTheCurvesAndLeavesOtherRangesAlone() {
-    FieldTexts other = test_support::ReferenceTexts();
+void GraphWindowTest::replotReplacesTheCurvesAndLeavesOtherRangesAlone() {
+    FieldTexts other = amp::test_support::ReferenceTexts();
     other[Field::C6] = "0.01";  // a very different low-frequency end
     GraphWindowSet set(".");
     GraphWindow* five = Plotted(set, 5);
@@ -319,22 +320,23 @@ void GraphWindowTest::ReplotReplacesTheCurvesAndLeavesOtherRangesAlone() {
     QVERIFY(PlotImageOf(two) != PlotImageOf(Plotted(fresh, 3)));
 }
 
-void GraphWindowTest::RefusedRequestsTouchNoWindow() {
+void GraphWindowTest::refusedRequestsTouchNoWindow() {
     GraphWindowSet set(".");
-    FieldTexts texts = test_support::ReferenceTexts();
-    QCOMPARE(set.ShowGraph(texts, std::nullopt), std::string(message::kNoRangeSelected));
+    FieldTexts texts = amp::test_support::ReferenceTexts();
+    QCOMPARE(set.ShowGraph(texts, std::nullopt), Failure{std::string(message::kNoRangeSelected)});
     for (int range = 1; range <= 6; ++range) QVERIFY(!set.Window(range));
 
     GraphWindow* window = Plotted(set, 6);
     const QImage before = PlotImageOf(window);
     texts[Field::RL] = "0";
-    QCOMPARE(set.ShowGraph(texts, 6), std::string(message::kResponseUndefined));
+    QCOMPARE(set.ShowGraph(texts, 6), Failure{std::string(message::kResponseUndefined)});
     QCOMPARE(PlotImageOf(window), before);
     QCOMPARE(TextOf(window, "Label1"), QStringLiteral("0.91"));
 }
 
-void GraphWindowTest::CurvesArePaintedAtTheDevicePixelRatio() {
-    const Plot plot = std::get<Plot>(PlotResponse(test_support::ReferenceInputs(1000), 6, "."));
+void GraphWindowTest::curvesArePaintedAtTheDevicePixelRatio() {
+    const Plot plot =
+        std::get<Plot>(PlotResponse(amp::test_support::ReferenceInputs(1000), 6, "."));
     const auto top = std::max_element(plot.ModulusSweep.begin(), plot.ModulusSweep.begin() + 1001);
     const int topIndex = static_cast<int>(top - plot.ModulusSweep.begin());
     for (qreal ratio : {1.0, 2.0}) {
@@ -356,7 +358,7 @@ void GraphWindowTest::CurvesArePaintedAtTheDevicePixelRatio() {
     }
 }
 
-void GraphWindowTest::PointerMovesNeverRepaintTheCurves() {
+void GraphWindowTest::pointerMovesNeverRepaintTheCurves() {
     GraphWindowSet set(".");
     GraphWindow* window = Plotted(set, 6);
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -386,7 +388,7 @@ void GraphWindowTest::PointerMovesNeverRepaintTheCurves() {
     QCOMPARE(paints.count, 1);
 }
 
-void GraphWindowTest::KeysMoveThePointerAsTheMouseWould() {
+void GraphWindowTest::keysMoveThePointerAsTheMouseWould() {
     GraphWindowSet set(".");
     GraphWindow* window = Plotted(set, 6);
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -430,7 +432,7 @@ void GraphWindowTest::KeysMoveThePointerAsTheMouseWould() {
     QVERIFY(ReadsAsPointerAt(window, {0, 150}));
 }
 
-void GraphWindowTest::KeyboardPointerFollowsTheMouseAndKeepsItsPlace() {
+void GraphWindowTest::keyboardPointerFollowsTheMouseAndKeepsItsPlace() {
     GraphWindowSet set(".");
     GraphWindow* window = Plotted(set, 6);
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -456,7 +458,7 @@ void GraphWindowTest::KeyboardPointerFollowsTheMouseAndKeepsItsPlace() {
     QVERIFY(ReadsAsPointerAt(window, {120, 7965}));
 }
 
-void GraphWindowTest::ScreenReadersHearTheReadout() {
+void GraphWindowTest::screenReadersHearTheReadout() {
     GraphWindowSet set(".");
     GraphWindow* window = Plotted(set, 6);
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -476,7 +478,7 @@ void GraphWindowTest::ScreenReadersHearTheReadout() {
     QCOMPARE(window->findChild<QLabel*>("Label1")->accessibleName(), QStringLiteral("0.91"));
 }
 
-void GraphWindowTest::SavesTheShownGraphAndItsSamples() {
+void GraphWindowTest::savesTheShownGraphAndItsSamples() {
     QTemporaryDir folder;
     DialogRecorder dialogs;
     GraphWindowSet set(",", dialogs.Dialogs());
@@ -522,7 +524,7 @@ void GraphWindowTest::SavesTheShownGraphAndItsSamples() {
              QStringList({"dati.csv", "grafico.png", "grafico.svg"}));
 }
 
-void GraphWindowTest::FailedSaveSaysWhyAndLeavesNoFile() {
+void GraphWindowTest::failedSaveSaysWhyAndLeavesNoFile() {
     QTemporaryDir folder;
     DialogRecorder dialogs;
     GraphWindowSet set(".", dialogs.Dialogs());
@@ -540,12 +542,12 @@ void GraphWindowTest::FailedSaveSaysWhyAndLeavesNoFile() {
     ChooseFromMenu(plot, QStringLiteral("Esporta dati..."));
     dialogs.answer = image;
     ChooseFromMenu(plot, QStringLiteral("Salva immagine..."));
-    QCOMPARE(dialogs.messages, QStringList({ToQString(FileNotSavedMessage(ToStdString(data))),
-                                            ToQString(FileNotSavedMessage(ToStdString(image)))}));
+    QCOMPARE(dialogs.messages,
+             QStringList({FileNotSavedMessage(data), FileNotSavedMessage(image)}));
     QVERIFY(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
-void GraphWindowTest::FailedWriteKeepsTheEarlierFile() {
+void GraphWindowTest::failedWriteKeepsTheEarlierFile() {
     QTemporaryDir folder;
     const QString path = folder.filePath("dati.csv");
     QVERIFY(WriteFileSafely(path, [](QIODevice& file) { return file.write("prima\n") == 6; }));
@@ -559,7 +561,8 @@ void GraphWindowTest::FailedWriteKeepsTheEarlierFile() {
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"dati.csv"});
 }
 
+const test_support::RegisteredQtTest<GraphWindowTest> kGraphWindowTest;
+
 }  // namespace amp::ui
 
-QTEST_MAIN(amp::ui::GraphWindowTest)
 #include "graph_window_test.moc"

@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+#include "tests/ui/support/qtest_main.h"
+
 namespace amp::ui {
 
 class IconTest : public QObject {
@@ -9,7 +11,7 @@ class IconTest : public QObject {
 
   private slots:
     // The rendered PNGs reach the program: every size a window takes, each with the image on it.
-    void CarriesEveryWindowSize() {
+    void carriesEveryWindowSize() {
         const QIcon icon = AmplifierIcon();
         const QList<QSize> expected{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
         QList<QSize> sizes = icon.availableSizes();
@@ -25,7 +27,8 @@ class IconTest : public QObject {
     }
 };
 
+const test_support::RegisteredQtTest<IconTest> kIconTest;
+
 }  // namespace amp::ui
 
-QTEST_MAIN(amp::ui::IconTest)
 #include "icon_test.moc"

@@ -8,6 +8,7 @@
 
 #include "tests/support/reference_design.h"
 #include "tests/ui/support/form1_driver.h"
+#include "tests/ui/support/qtest_main.h"
 #include "ui/forms/command_button.h"
 
 using amp::ui::test_support::Form1Driver;
@@ -97,7 +98,7 @@ class LayoutTest : public QObject {
   private slots:
     void windowHasItsDesignedFrame() {
         Form1Driver form;
-        amp::ui::MainWindow& window = form.window();
+        amp::ui::MainWindow& window = form.Form1();
         QCOMPARE(window.objectName(), "Form1");
         QCOMPARE(window.windowTitle(), "Amplificatore audio");
         // The client area keeps its designed size below the menu bar; the window grows by the bar.
@@ -113,11 +114,10 @@ class LayoutTest : public QObject {
         Form1Driver form;
         // As designed: the heading label reaches a few pixels into the schematic's frame, and
         // R4's box a pixel into its unit.
-        CheckLayoutRules(form.window(), {"Label1+Picture1", "Label38+Text19"});
+        CheckLayoutRules(form.Form1(), {"Label1+Picture1", "Label38+Text19"});
 
         form.TypeReferenceSet();
-        QVERIFY(
-            !form.calculator().GraphWindows().ShowGraph(amp::test_support::ReferenceTexts(), 6));
+        QVERIFY(!form.Program().GraphWindows().ShowGraph(amp::test_support::ReferenceTexts(), 6));
         amp::ui::GraphWindow* graph = form.Window(6);
         // As designed: the unit of the frequency axis stands above the end of its last label.
         CheckLayoutRules(*graph, {"Label11+Label12"});
@@ -137,12 +137,12 @@ class LayoutTest : public QObject {
                  "Calcola Modulo e Fase, fi e fs effettive");
         CompareTwips(form.Get<QRadioButton>("Option7"), 3480, 7320, 1485, 225);
         QCOMPARE(form.Get<QRadioButton>("Option7").text(), "1Hz - 1MHz");
-        CompareTwips(*form.window().findChild<QWidget*>("Picture1"), 120, 330, 11475, 4020);
+        CompareTwips(*form.Form1().findChild<QWidget*>("Picture1"), 120, 330, 11475, 4020);
         QCOMPARE(form.LabelText("Label1"),
                  "Dati: fi; fs; Ri; R2;  R; Avcb; R3; R5; RL.   Determinare: R1; R4; C1; C2; C3; "
                  "C5; C4; CL");
         QCOMPARE(form.LabelText("Label54"), QString::fromUtf8("N° campioni"));
-        QCOMPARE(DesignedControls(form.window()).size(), 89);
+        QCOMPARE(DesignedControls(form.Form1()).size(), 89);
     }
 
     // The caption of Command5 needs both of its lines.
@@ -162,8 +162,8 @@ class LayoutTest : public QObject {
             "Text12",   "Text13", "Text14", "Text15",   "Text16",   "Text17",  "Text18",
             "Command4", "Text19", "Text20", "Command5", "Text21",   "Option2", "Command6"};
         Form1Driver form;
-        QApplication::setActiveWindow(&form.window());
-        QVERIFY(QTest::qWaitForWindowActive(&form.window()));
+        QApplication::setActiveWindow(&form.Form1());
+        QVERIFY(QTest::qWaitForWindowActive(&form.Form1()));
         QStringList visited;
         for (qsizetype step = 0; step < designed.size(); ++step) {
             visited << QApplication::focusWidget()->objectName();
@@ -176,7 +176,7 @@ class LayoutTest : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(QApplication::focusWidget()->objectName(), "Option3");
-        QCOMPARE(form.window().SelectedRangeIndex(), 2);
+        QCOMPARE(form.Form1().SelectedRangeIndex(), 2);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget()->objectName(), "Option3");
@@ -203,7 +203,7 @@ class LayoutTest : public QObject {
 
     void fontsResolveToLiberationSans() {
         Form1Driver form;
-        for (QWidget* control : DesignedControls(form.window())) {
+        for (QWidget* control : DesignedControls(form.Form1())) {
             QCOMPARE(QFontInfo(control->font()).family(), "Liberation Sans");
             const QString& name = control->objectName();
             const bool windowFont = name == "Label26" || name == "Label53";
@@ -232,8 +232,8 @@ class LayoutTest : public QObject {
         QCOMPARE(alarm.pixelColor(alarm.width() / 10, alarm.height() / 2), QColor(255, 0, 0));
         QVERIFY(alarm.pixelColor(2, alarm.height() / 2) != QColor(Qt::black));
         // The keyboard focus shows plainly on the red face: a black ring three pixels wide.
-        QApplication::setActiveWindow(&form.window());
-        QVERIFY(QTest::qWaitForWindowActive(&form.window()));
+        QApplication::setActiveWindow(&form.Form1());
+        QVERIFY(QTest::qWaitForWindowActive(&form.Form1()));
         alarmButton.setFocus();
         const QImage focused = alarmButton.grab().toImage();
         QCOMPARE(focused.pixelColor(2, focused.height() / 2), QColor(Qt::black));
@@ -241,7 +241,7 @@ class LayoutTest : public QObject {
 
     void schematicIsABorderedGreyscalePicture() {
         Form1Driver form;
-        auto& picture = *form.window().findChild<QFrame*>("Picture1");
+        auto& picture = *form.Form1().findChild<QFrame*>("Picture1");
         QCOMPARE(picture.frameShape(), QFrame::Box);
         const QImage image = picture.grab().toImage();
         int dark = 0;
@@ -257,9 +257,6 @@ class LayoutTest : public QObject {
     }
 };
 
-int RunLayoutTests(int argc, char** argv) {
-    LayoutTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+const amp::ui::test_support::RegisteredQtTest<LayoutTest> kLayoutTest;
 
 #include "layout_test.moc"

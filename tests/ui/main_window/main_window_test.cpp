@@ -5,6 +5,7 @@
 #include "core/field.h"
 #include "core/messages.h"
 #include "tests/ui/support/form1_driver.h"
+#include "tests/ui/support/qtest_main.h"
 
 using amp::ui::test_support::Form1Driver;
 
@@ -46,8 +47,8 @@ class MainWindowTest : public QObject {
         expected[19] = "1000";
         expected[20] = "5000";
         QCOMPARE(form.Snapshot(), expected + (QStringList{"", "", "", "", "0"}));
-        QCOMPARE(form.window().SelectedRangeIndex(), std::nullopt);
-        QCOMPARE(form.window().FieldTextsNow()[amp::Field::f], "5000");
+        QCOMPARE(form.Form1().SelectedRangeIndex(), std::nullopt);
+        QCOMPARE(form.Form1().FieldTextsNow()[amp::Field::f], "5000");
     }
 
     void sizesTheExampleDataAndEvaluatesWithTheStartValues() {
@@ -88,10 +89,10 @@ class MainWindowTest : public QObject {
     void exampleDataSelectTheHundredKilohertzRange() {
         Form1Driver form;
         form.Click("Option3");
-        QCOMPARE(form.window().SelectedRangeIndex(), 2);
+        QCOMPARE(form.Form1().SelectedRangeIndex(), 2);
         form.Type("Text17", "5");
         form.Click("Command6");
-        QCOMPARE(form.window().SelectedRangeIndex(), 5);
+        QCOMPARE(form.Form1().SelectedRangeIndex(), 5);
         QVERIFY(form.Get<QRadioButton>("Option6").isChecked());
         QVERIFY(!form.Get<QRadioButton>("Option3").isChecked());
         QCOMPARE(form.BoxText("Text17"), "5");
@@ -139,7 +140,7 @@ class MainWindowTest : public QObject {
 
         form.Click(button);
         QCOMPARE(form.messages, QStringList{message});
-        QCOMPARE(form.messageParents, QList<QWidget*>{&form.window()});
+        QCOMPARE(form.messageParents, QList<QWidget*>{&form.Form1()});
         QCOMPARE(form.Snapshot(), before);
     }
 
@@ -170,8 +171,8 @@ class MainWindowTest : public QObject {
 
     void worksFromTheKeyboardAlone() {
         Form1Driver form;
-        QApplication::setActiveWindow(&form.window());
-        QVERIFY(QTest::qWaitForWindowActive(&form.window()));
+        QApplication::setActiveWindow(&form.Form1());
+        QVERIFY(QTest::qWaitForWindowActive(&form.Form1()));
         QCOMPARE(QApplication::focusWidget(), &form.Get<QLineEdit>("Text1"));
 
         // Backwards from the first box to the last control of the chain, "Inserisci dati ...".
@@ -191,7 +192,7 @@ class MainWindowTest : public QObject {
 
     void graphButtonAsksForTheGraphAndChangesNoBox() {
         Form1Driver form;
-        QSignalSpy requests(&form.window(), &amp::ui::MainWindow::graphRequested);
+        QSignalSpy requests(&form.Form1(), &amp::ui::MainWindow::graphRequested);
         const QStringList before = form.Snapshot();
         form.Click("Command4");
         QCOMPARE(requests.count(), 1);
@@ -201,22 +202,19 @@ class MainWindowTest : public QObject {
 
     void exitAndTitleBarBothCloseTheWindow() {
         Form1Driver byButton;
-        QSignalSpy buttonClosing(&byButton.window(), &amp::ui::MainWindow::closing);
+        QSignalSpy buttonClosing(&byButton.Form1(), &amp::ui::MainWindow::closing);
         byButton.Click("Command3");
-        QVERIFY(!byButton.window().isVisible());
+        QVERIFY(!byButton.Form1().isVisible());
         QCOMPARE(buttonClosing.count(), 1);
 
         Form1Driver byTitleBar;
-        QSignalSpy titleBarClosing(&byTitleBar.window(), &amp::ui::MainWindow::closing);
-        QVERIFY(byTitleBar.window().close());
-        QVERIFY(!byTitleBar.window().isVisible());
+        QSignalSpy titleBarClosing(&byTitleBar.Form1(), &amp::ui::MainWindow::closing);
+        QVERIFY(byTitleBar.Form1().close());
+        QVERIFY(!byTitleBar.Form1().isVisible());
         QCOMPARE(titleBarClosing.count(), 1);
     }
 };
 
-int RunMainWindowTests(int argc, char** argv) {
-    MainWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+const amp::ui::test_support::RegisteredQtTest<MainWindowTest> kMainWindowTest;
 
 #include "main_window_test.moc"

@@ -1,8 +1,7 @@
-#include <QApplication>
 #include <QtTest>
 
 #include "tests/ui/monkey/calculator_monkey.h"
-#include "ui/fonts.h"
+#include "tests/ui/support/qtest_main.h"
 
 namespace amp::ui::monkey {
 namespace {
@@ -36,20 +35,15 @@ class MonkeyTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void RandomSessionWithThePointFindsNothing() { RunSession(0x5EED0006, QLocale::c()); }
+    void randomSessionWithThePointFindsNothing() { RunSession(0x5EED0006, QLocale::c()); }
 
-    void RandomSessionWithTheCommaFindsNothing() {
+    void randomSessionWithTheCommaFindsNothing() {
         RunSession(0x5EED0007, QLocale(QLocale::Italian, QLocale::Italy));
     }
 };
 
-}  // namespace amp::ui::monkey
+const test_support::RegisteredQtTest<MonkeyTest> kMonkeyTest;
 
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    amp::ui::RegisterFontSubstitutions();
-    amp::ui::monkey::MonkeyTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+}  // namespace amp::ui::monkey
 
 #include "monkey_test.moc"

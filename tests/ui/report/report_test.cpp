@@ -108,8 +108,8 @@ class ReportTest : public QObject {
             form1.Click(button);
         }
         QVERIFY(form1.messages.isEmpty());
-        ReportSource source = SourceOf(form1.window().FieldTextsNow());
-        source.selectedRange = form1.window().SelectedRangeIndex();
+        ReportSource source = SourceOf(form1.Form1().FieldTextsNow());
+        source.selectedRange = form1.Form1().SelectedRangeIndex();
         source.seriesApplied = QStringLiteral("E24 (resistori), E12 (condensatori)");
         source.decimalSeparator = ",";
 
@@ -237,8 +237,7 @@ class ReportTest : public QObject {
         QTemporaryDir folder;
         dialogs.answer = folder.filePath("assente/relazione.pdf");
         ExportReportPdf(nullptr, source, dialogs.Dialogs());
-        QCOMPARE(dialogs.messages,
-                 QStringList{ToQString(FileNotSavedMessage(ToStdString(dialogs.answer)))});
+        QCOMPARE(dialogs.messages, QStringList{FileNotSavedMessage(dialogs.answer)});
         QCOMPARE(QFileInfo(dialogs.suggestions.value(0)).fileName(),
                  "stadio finale-2026-12-09.pdf");
         QVERIFY(QDir(folder.path()).isEmpty());

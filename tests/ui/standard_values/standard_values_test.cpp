@@ -23,7 +23,7 @@ const QLocale kItalian(QLocale::Italian, QLocale::Italy);
 // what it was given.
 struct DialogOnForm1 {
     DialogOnForm1(Form1Driver& form, const QLocale& locale)
-        : dialog([&form] { return form.window().FieldTextsNow(); }, DecimalSeparator(locale),
+        : dialog([&form] { return form.Form1().FieldTextsNow(); }, DecimalSeparator(locale),
                  nullptr,
                  [this, &form](const std::vector<FieldWrite>& writes, const QString& series) {
                      for (const FieldWrite& write : writes) {
@@ -120,11 +120,11 @@ class StandardValuesTest : public QObject {
         SizeExampleData(form);
         const QStringList sized = form.Snapshot();
         form.ChooseMenuItem("Valori commerciali...");
-        auto* dialog = form.window().findChild<StandardValuesDialog*>();
+        auto* dialog = form.Form1().findChild<StandardValuesDialog*>();
         QVERIFY(dialog && dialog->isVisible());
         QTest::mouseClick(dialog->findChild<QPushButton*>("CommandApplica"), Qt::LeftButton);
         QCOMPARE(form.BoxText("Text10"), "9.10E+01");
-        QCOMPARE(form.window().UndoStack().count(), 3);
+        QCOMPARE(form.Form1().UndoStack().count(), 3);
         form.ChooseMenuItem("Annulla Valori commerciali");
         QCOMPARE(form.Snapshot(), sized);
 
@@ -145,7 +145,7 @@ class StandardValuesTest : public QObject {
                 asked = caption + ' ' + QFileInfo(suggested).suffix();
                 return folder.filePath("distinta.csv");
             }};
-        ExportPartsList(&form.window(), form.window().FieldTextsNow(), dialogs);
+        ExportPartsList(&form.Form1(), form.Form1().FieldTextsNow(), dialogs);
         QCOMPARE(asked, "Esporta distinta componenti csv");
         QFile file(folder.filePath("distinta.csv"));
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -169,15 +169,15 @@ class StandardValuesTest : public QObject {
 
         // A failing part ends the export before anything is asked; a failed save says so.
         asked.clear();
-        FieldTexts texts = form.window().FieldTextsNow();
+        FieldTexts texts = form.Form1().FieldTextsNow();
         texts[Field::R3] = "3,3";
-        ExportPartsList(&form.window(), texts, dialogs);
+        ExportPartsList(&form.Form1(), texts, dialogs);
         QCOMPARE(asked, QString());
         folder.remove();
-        ExportPartsList(&form.window(), form.window().FieldTextsNow(), dialogs);
-        QCOMPARE(form.messages, (QStringList{ToQString(BadValueMessage(Field::R3)),
-                                             ToQString(FileNotSavedMessage(
-                                                 ToStdString(folder.filePath("distinta.csv"))))}));
+        ExportPartsList(&form.Form1(), form.Form1().FieldTextsNow(), dialogs);
+        QCOMPARE(form.messages,
+                 (QStringList{ToQString(BadValueMessage(Field::R3)),
+                              FileNotSavedMessage(folder.filePath("distinta.csv"))}));
     }
 };
 

@@ -27,11 +27,11 @@ Form1Driver::Form1Driver(const QLocale& locale) {
          [this](const QStringList& paths) { storedRecentFiles = paths; }},
     };
     calculator_ = std::make_unique<Calculator>(std::move(dialogs), locale);
-    window().show();
+    Form1().show();
 }
 
 void Form1Driver::ChooseMenuItem(const QString& text) {
-    for (QAction* action : window().findChildren<QAction*>()) {
+    for (QAction* action : Form1().findChildren<QAction*>()) {
         if (action->text().remove(QLatin1Char('&')) == text) {
             action->trigger();
             return;
@@ -41,7 +41,7 @@ void Form1Driver::ChooseMenuItem(const QString& text) {
 }
 
 QWidget& Form1Driver::Find(const QString& name, const QMetaObject& type) const {
-    auto* control = window().findChild<QWidget*>(name);
+    auto* control = Form1().findChild<QWidget*>(name);
     if (!control || !type.cast(control)) {
         qFatal("Form1 has no %s named %s", type.className(), qPrintable(name));
     }
@@ -83,7 +83,7 @@ QStringList Form1Driver::Snapshot() const {
     for (const char* label : {"Label40", "Label44", "Label47", "Label48"}) {
         state << LabelText(QString::fromLatin1(label));
     }
-    state << QString::number(window().SelectedRangeIndex().value_or(0));
+    state << QString::number(Form1().SelectedRangeIndex().value_or(0));
     return state;
 }
 

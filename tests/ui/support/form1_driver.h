@@ -25,8 +25,8 @@ class Form1Driver {
     Form1Driver(const Form1Driver&) = delete;
     Form1Driver& operator=(const Form1Driver&) = delete;
 
-    MainWindow& window() const { return calculator_->Form1(); }
-    Calculator& calculator() { return *calculator_; }
+    MainWindow& Form1() const { return calculator_->Form1(); }
+    Calculator& Program() { return *calculator_; }
     // The graph window of range 1 ... 6 while it exists.
     GraphWindow* Window(int range) { return calculator_->GraphWindows().Window(range); }
 

@@ -4,8 +4,8 @@
 #include <QtTest>
 
 #include "tests/support/reference_design.h"
+#include "tests/ui/support/qtest_main.h"
 #include "ui/calculator.h"
-#include "ui/fonts.h"
 #include "ui/main_window/form1_layout.h"
 #include "ui/twips.h"
 
@@ -15,12 +15,9 @@ class WaylandTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() {
-        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
-        RegisterFontSubstitutions();
-    }
+    void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland")); }
 
-    void ShowsForm1AndAGraphWindowUnchanged() {
+    void showsForm1AndAGraphWindowUnchanged() {
         Calculator calculator(
             {.showMessage = [](QWidget*, const QString& text) { QFAIL(qPrintable(text)); }});
         MainWindow& form1 = calculator.Form1();
@@ -30,7 +27,7 @@ class WaylandTest : public QObject {
                  TwipsRect(0, 0, kForm1ClientWidth, kForm1ClientHeight).size());
 
         constexpr int kRange = 6;
-        QCOMPARE(calculator.GraphWindows().ShowGraph(test_support::ReferenceTexts(), kRange),
+        QCOMPARE(calculator.GraphWindows().ShowGraph(amp::test_support::ReferenceTexts(), kRange),
                  std::nullopt);
         GraphWindow* graph = calculator.GraphWindows().Window(kRange);
         QVERIFY(graph);
@@ -41,7 +38,8 @@ class WaylandTest : public QObject {
     }
 };
 
+const test_support::RegisteredQtTest<WaylandTest> kWaylandTest;
+
 }  // namespace amp::ui
 
-QTEST_MAIN(amp::ui::WaylandTest)
 #include "wayland_test.moc"

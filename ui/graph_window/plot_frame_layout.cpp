@@ -1,14 +1,14 @@
-#include "graph/frame_geometry.h"
+#include "ui/graph_window/plot_frame_layout.h"
 
-#include "graph/decade_labels.h"
+#include <array>
+
 #include "graph/plot_grid.h"
 
-namespace amp {
+namespace amp::ui {
 namespace {
 
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kGreen{0, 255, 0};
-constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kOrange{255, 128, 0};
 // Text in the reference lines' pure green is hard to read on white.
 constexpr Rgb kGreenText{0, 160, 0};
@@ -20,17 +20,37 @@ constexpr int kLabelHeight = 255;
 constexpr int kFrequencyLabelTop = 8100;
 constexpr int kFrequencyLabelWidth = 900;
 
+// The ticks that end the decades before the top of the range, and the labels under them.
+constexpr std::array<std::string_view, 5> kIntermediateTicks{"Line15", "Line5", "Line17", "Line18",
+                                                             "Line7"};
+constexpr std::array<std::string_view, 5> kIntermediateLabels{"Label13", "Label7", "Label14",
+                                                              "Label29", "Label30"};
+
+// The tick that ends decade j (1 ... decadeCount).
+std::string_view DecadeTickName(int decadeCount, int j) {
+    if (j == decadeCount) return "Line12";
+    return kIntermediateTicks.at(static_cast<std::size_t>(j - 1));
+}
+
+// The label under decade j (0 ... decadeCount): at 1 Hz, at the top of the range, in between.
+std::string_view DecadeLabelName(int decadeCount, int j) {
+    if (j == 0) return "Label10";
+    if (j == decadeCount) return "Label11";
+    return kIntermediateLabels.at(static_cast<std::size_t>(j - 1));
+}
+
 }  // namespace
 
 std::vector<FrameLine> FrameLines(int decadeCount) {
     using enum DashStyle;
+    // The 0-degree line is drawn in the phase curve's red.
     std::vector<FrameLine> lines{
         {"Line1", 120, 120, 120, 7980, kBlack, Solid},
         {"Line2", 120, 7980, 11100, 7980, kBlack, Solid},
         {"Line3", 2190, 480, 9120, 480, kGreen, DashDot},
         {"Line4", 270, 480, 30, 480, kGreen, Solid},
         {"Line16", 1380, 2670, 10410, 2670, kGreen, DashDotDot},
-        {"Line6", 300, 3780, 11100, 3780, kRed, DashDotDot},
+        {"Line6", 300, 3780, 11100, 3780, kPhaseRed, DashDotDot},
         {"Line11", 300, 780, 11370, 780, kOrange, DashDotDot},
         {"Line13", 210, 2280, 11310, 2280, kOrange, DashDotDot},
         {"Line14", 240, 5280, 11310, 5280, kOrange, DashDotDot},
@@ -50,12 +70,13 @@ std::vector<FrameLine> FrameLines(int decadeCount) {
 std::vector<FrameLabel> FrameLabels(int decadeCount) {
     using enum TextAlignment;
     using enum PlotValue;
+    // The phase scale is labelled in the phase curve's red.
     std::vector<FrameLabel> labels{
-        {"Label2", "+90°", 11460, 690, 615, kLabelHeight, kRed, Centre},
-        {"Label5", "+45°", 11460, 2160, 615, kLabelHeight, kRed, Centre},
-        {"Label4", "0°", 11460, 3660, 615, kLabelHeight, kRed, Centre},
-        {"Label6", "-45°", 11520, 5160, 615, kLabelHeight, kRed, Centre},
-        {"Label3", "-90°", 11550, 6690, 615, kLabelHeight, kRed, Centre},
+        {"Label2", "+90°", 11460, 690, 615, kLabelHeight, kPhaseRed, Centre},
+        {"Label5", "+45°", 11460, 2160, 615, kLabelHeight, kPhaseRed, Centre},
+        {"Label4", "0°", 11460, 3660, 615, kLabelHeight, kPhaseRed, Centre},
+        {"Label6", "-45°", 11520, 5160, 615, kLabelHeight, kPhaseRed, Centre},
+        {"Label3", "-90°", 11550, 6690, 615, kLabelHeight, kPhaseRed, Centre},
         {"Label8", "Gmax=", 11100, 390, 600, kLabelHeight, kGreenText, Left},
         {"Label1", "", 11700, 390, 555, kLabelHeight, kGreenText, Left, Gmax},
         {"Label9", "0.707 Gmax=", 10680, 2550, 990, kLabelHeight, kGreenText, Left},
@@ -75,4 +96,4 @@ std::vector<FrameLabel> FrameLabels(int decadeCount) {
     return labels;
 }
 
-}  // namespace amp
+}  // namespace amp::ui

@@ -1,4 +1,4 @@
-#include "graph/frame_geometry.h"
+#include "ui/graph_window/plot_frame_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-namespace amp {
+namespace amp::ui {
 namespace {
 
 // The decade ticks by name, with their x.
@@ -20,7 +20,7 @@ std::map<std::string, int> DecadeTickXs(int decadeCount) {
     return ticks;
 }
 
-TEST(FrameGeometry, DecadeTicksSitWhereTheWindowsDrawThem) {
+TEST(PlotFrameLayout, DecadeTicksSitWhereTheWindowsDrawThem) {
     const std::vector<std::string> names{"Line15", "Line5", "Line17", "Line18", "Line7"};
     const std::map<int, std::vector<int>> drawn{
         {1, {}},
@@ -41,7 +41,7 @@ TEST(FrameGeometry, DecadeTicksSitWhereTheWindowsDrawThem) {
     }
 }
 
-TEST(FrameGeometry, FrequencyLabelsAreCentredUnderTheirTicks) {
+TEST(PlotFrameLayout, FrequencyLabelsAreCentredUnderTheirTicks) {
     const std::vector<FrameLabel> labels = FrameLabels(6);
     const std::map<std::string, int> ticks = DecadeTickXs(6);
     const std::map<std::string, std::string> labelOfTick{
@@ -58,4 +58,4 @@ TEST(FrameGeometry, FrequencyLabelsAreCentredUnderTheirTicks) {
 }
 
 }  // namespace
-}  // namespace amp
+}  // namespace amp::ui

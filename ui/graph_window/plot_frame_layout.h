@@ -3,15 +3,9 @@
 #include <string_view>
 #include <vector>
 
-namespace amp {
+#include "ui/curve_colours.h"
 
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-
-    bool operator==(const Rgb&) const = default;
-};
+namespace amp::ui {
 
 enum class DashStyle { Solid, DashDot, DashDotDot };
 
@@ -25,8 +19,8 @@ struct FrameLine {
 
 enum class TextAlignment { Left, Centre };
 
-// What a plot writes into a label of the frame: nothing (a fixed caption), the largest modulus
-// (Label1), its 0.707 level (Label17) or the frequency of a decade tick.
+// What a plot writes into a label of the frame: nothing (a fixed caption), Gmax, its 0.707 level
+// or the frequency of a decade tick.
 enum class PlotValue { None, Gmax, HalfPowerLevel, DecadeFrequency };
 
 // A label of the plot area, in plot-area twips. The value labels have no caption of their own:
@@ -48,4 +42,4 @@ std::vector<FrameLine> FrameLines(int decadeCount);
 // Phase and modulus scale labels, the frequency labels under the decade ticks and "[Hz]".
 std::vector<FrameLabel> FrameLabels(int decadeCount);
 
-}  // namespace amp
+}  // namespace amp::ui
