@@ -1,6 +1,7 @@
 #include "core/evaluation.h"
 
 #include <cmath>
+#include <limits>
 
 #include "core/field_check.h"
 #include "core/messages.h"
@@ -19,7 +20,16 @@ bool NearHalfPower(double sample, double maxModulus) {
 
 template <class Slope>
 int FindCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n, Slope slope) {
+    // Samples far from the half-power level are passed over by two comparisons, without a
+    // division and without the slope test, whose outcome flips from sample to sample where the
+    // response is flat. For a normal, finite maximum the bounds lie well outside the tolerance,
+    // so the same sample is found.
+    const bool prefilter = maxModulus >= std::numeric_limits<double>::min() &&
+                           maxModulus <= std::numeric_limits<double>::max();
+    const double below = 0.6 * maxModulus;
+    const double above = 0.8 * maxModulus;
     for (int i = 0; i <= n; ++i) {
+        if (prefilter && (sweep[i] < below || sweep[i] > above)) continue;
         if (slope(sweep[i + 1], sweep[i]) && NearHalfPower(sweep[i], maxModulus)) return i;
     }
     return n + 1;
@@ -44,8 +54,7 @@ int FindUpperCutoffIndex(const std::vector<double>& sweep, double maxModulus, in
                            [](double next, double here) { return next < here; });
 }
 
-Outcome<EvaluationCaptions> EvaluateResponse(const FieldTexts& texts,
-                                             std::string_view decimalSeparator, SweepPool* pool) {
+Outcome<EvaluationInputs> ReadEvaluationInputs(const FieldTexts& texts) {
     if (auto message = CheckFields(texts, kEvaluationCheckOrder)) return Failure{*message};
     const CircuitValues values = ReadCircuitValues(texts);
     if (auto message = CheckOpAmpValues(values)) return Failure{*message};
@@ -53,7 +62,14 @@ Outcome<EvaluationCaptions> EvaluateResponse(const FieldTexts& texts,
     if (f == 0.0) return Failure{std::string(message::kFZero)};
     const Outcome<int> sampleCount = ReadSampleCount(texts[Field::N]);
     if (const auto* failure = std::get_if<Failure>(&sampleCount)) return *failure;
-    const int n = std::get<int>(sampleCount);
+    return EvaluationInputs{values, f, std::get<int>(sampleCount)};
+}
+
+Outcome<EvaluationCaptions> EvaluateResponse(const FieldTexts& texts,
+                                             std::string_view decimalSeparator, SweepPool* pool) {
+    const Outcome<EvaluationInputs> inputs = ReadEvaluationInputs(texts);
+    if (const auto* failure = std::get_if<Failure>(&inputs)) return *failure;
+    const auto& [values, f, n] = std::get<EvaluationInputs>(inputs);
 
     const Failure undefined{std::string(message::kResponseUndefined)};
     const Response atF = Evaluate(values, f);
