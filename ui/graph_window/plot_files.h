@@ -4,6 +4,7 @@
 #include <functional>
 
 class QIODevice;
+class QPainter;
 class QWidget;
 
 namespace amp::ui {
@@ -25,6 +26,16 @@ QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& 
 // of it was written: a failed write leaves no partial file and an earlier file of that name as
 // it was. Returns whether the file was written.
 bool WriteFileSafely(const QString& path, const std::function<bool(QIODevice&)>& write);
+
+// Paints a picture onto a device of the given device pixel ratio.
+using PicturePainter = std::function<void(QPainter& painter, qreal devicePixelRatio)>;
+
+// A widget's picture, as its painter draws it, as PNG at the given device pixel ratio.
+bool WritePicturePng(const QWidget& area, const PicturePainter& paint, qreal devicePixelRatio,
+                     QIODevice& file);
+
+// A widget's picture as SVG, its lines as lines, titled with its window's caption.
+bool WritePictureSvg(const QWidget& area, const PicturePainter& paint, QIODevice& file);
 
 // The plot area as the window shows it, as PNG at the given device pixel ratio.
 bool WritePlotPng(const PlotArea& plotArea, qreal devicePixelRatio, QIODevice& file);
