@@ -13,17 +13,22 @@ namespace amp {
 namespace {
 
 // Work per call of the pool, so that each call lasts a millisecond or two: sample sweeps in the
-// trials' part, histogram counts in the band's part.
+// trials' part, histogram counts in the band's part. The summary looks for a stop as often.
 constexpr std::int64_t kSweptSamplesPerCall = std::int64_t{1} << 19;
 constexpr std::int64_t kCountsPerCall = std::int64_t{1} << 21;
+constexpr int kSummarySamplesBetweenStops = 16384;
 // The moduli of a chunk of trials wait in memory until the band has counted them; the band's
-// histograms take their memory once. With the trials' figures they bound the memory of an
-// analysis at N = 195576 to a few hundred megabytes, whatever the number of trials.
+// histograms take their memory once. Only the trials' five figures grow with their number, 40
+// bytes a trial, so an analysis at N = 195576 stays within a few hundred megabytes.
 constexpr std::int64_t kChunkBytes = std::int64_t{48} << 20;
 constexpr int kMostChunkTrials = 256;
 constexpr std::int64_t kHistogramBytes = std::int64_t{160} << 20;
-// Samples counted together by one thread: their histograms stay in its fastest cache.
+// Samples counted together by one thread: their histograms stay in its fastest cache. The chunk
+// keeps runs of such blocks together, so that a trial writes its moduli in few pieces.
 constexpr int kBandBlockSamples = 16;
+constexpr int kBlocksPerRun = 16;
+constexpr int kRunSamples = kBlocksPerRun * kBandBlockSamples;
+static_assert(TrialSweep::kSweptBlock % kBandBlockSamples == 0);
 
 int BinCount(int sampleCount) {
     const std::int64_t fitting =
@@ -71,13 +76,16 @@ class Analysis {
     std::optional<bool> SweepTrials(int first, int count);
     // Counts the chunk's first count trials into the band; false when stopped.
     bool CountBand(int count);
-    // Where the chunk keeps the moduli of a block of samples of one of its trials. Each block
-    // holds its samples trial after trial, so the band reads it straight through.
+    // Where the chunk keeps the moduli of a block of samples of one of its trials. A run of
+    // blocks holds its samples trial after trial: a trial writes a few runs, each in one piece,
+    // and the band reads a block of every trial at a fixed stride.
     double* ChunkBlock(int block, int trialInChunk) {
-        return &chunk_[(static_cast<std::size_t>(block) * chunkTrials_ + trialInChunk) *
-                       kBandBlockSamples];
+        const auto run = static_cast<std::size_t>(block / kBlocksPerRun);
+        return &chunk_[(run * chunkTrials_ + trialInChunk) * kRunSamples +
+                       (block % kBlocksPerRun) * kBandBlockSamples];
     }
-    ToleranceResult Summary(const std::vector<double>& nominalSweep);
+    // The statistics and the band, or nothing when stopped on the way.
+    std::optional<ToleranceResult> Summary(const std::vector<double>& nominalSweep);
 
     const EvaluationInputs& design_;
     const ToleranceSettings& settings_;
@@ -108,7 +116,8 @@ Analysis::Analysis(const EvaluationInputs& design, const ToleranceSettings& sett
           std::clamp<std::int64_t>(
               kChunkBytes / (std::int64_t{blockCount_} * kBandBlockSamples * sizeof(double)), 1,
               kMostChunkTrials)))),
-      chunk_(static_cast<std::size_t>(blockCount_) * kBandBlockSamples * chunkTrials_),
+      chunk_(static_cast<std::size_t>((blockCount_ + kBlocksPerRun - 1) / kBlocksPerRun) *
+             kRunSamples * chunkTrials_),
       // Room to copy whole blocks of samples out of a row.
       spareRows_(
           std::max(sweep_.RowSize(), static_cast<std::size_t>(blockCount_) * kBandBlockSamples)),
@@ -137,16 +146,19 @@ std::optional<bool> Analysis::SweepTrials(int first, int count) {
                 DrawTrialValues(design_.values, settings_.tolerances, settings_.distribution,
                                 settings_.seed, static_cast<std::uint64_t>(trial));
             std::vector<double> row = spareRows_.Take();
-            const std::optional<TrialFigures> figures = sweep_.Run(values, row);
+            // Whole blocks of the band, a fixed size the compiler copies inline; what the last
+            // one takes past sample N is never counted.
+            const auto copy = [&](int from, int count) {
+                for (int block = from / kBandBlockSamples; block * kBandBlockSamples < from + count;
+                     ++block) {
+                    const double* moduli = row.data() + block * kBandBlockSamples;
+                    double* to = ChunkBlock(block, inChunk);
+                    for (int j = 0; j < kBandBlockSamples; ++j) to[j] = moduli[j];
+                }
+            };
+            const std::optional<TrialFigures> figures = sweep_.Run(values, row, copy);
             if (figures) {
                 for (int j = 0; j < kToleranceFigureCount; ++j) figures_[j][trial] = (*figures)[j];
-                // Whole blocks, a fixed size the compiler copies inline; what the last one takes
-                // past sample N is never counted.
-                for (int block = 0; block < blockCount_; ++block) {
-                    const double* from = row.data() + block * kBandBlockSamples;
-                    double* to = ChunkBlock(block, inChunk);
-                    for (int j = 0; j < kBandBlockSamples; ++j) to[j] = from[j];
-                }
             } else {
                 undefined.store(true, std::memory_order_relaxed);
             }
@@ -189,14 +201,20 @@ bool Analysis::CountBand(int count) {
     return true;
 }
 
-ToleranceResult Analysis::Summary(const std::vector<double>& nominalSweep) {
+std::optional<ToleranceResult> Analysis::Summary(const std::vector<double>& nominalSweep) {
     ToleranceResult result;
     result.n = design_.n;
     result.trials = settings_.trials;
-    for (int j = 0; j < kToleranceFigureCount; ++j) result.statistics[j] = Summarize(figures_[j]);
+    // A million trials take tens of milliseconds per figure, a long band as long in all: a stop
+    // is looked for in between.
+    for (int j = 0; j < kToleranceFigureCount; ++j) {
+        if (Stopped()) return std::nullopt;
+        result.statistics[j] = Summarize(figures_[j]);
+    }
     ToleranceBand& band = result.band;
     band.nominal.assign(nominalSweep.begin(), nominalSweep.begin() + sampleCount_);
     for (int i = 0; i < sampleCount_; ++i) {
+        if (i % kSummarySamplesBetweenStops == 0 && Stopped()) return std::nullopt;
         band.minimum.push_back(band_.Minimum(i));
         band.p5.push_back(band_.Percentile(i, 5));
         band.p95.push_back(band_.Percentile(i, 95));
@@ -219,10 +237,10 @@ std::optional<Outcome<ToleranceResult>> Analysis::Run() {
         if (!CountBand(count)) return std::nullopt;
         if (monitor_.progress) monitor_.progress(first + count);
     }
-    if (Stopped()) return std::nullopt;
-    ToleranceResult result = Summary(nominalSweep);
-    result.nominal = *nominal;
-    return result;
+    std::optional<ToleranceResult> result = Summary(nominalSweep);
+    if (!result) return std::nullopt;
+    result->nominal = *nominal;
+    return *std::move(result);
 }
 
 }  // namespace

@@ -22,9 +22,17 @@ std::size_t TrialSweep::RowSize() const {
     return std::max(frequencies_.size(), static_cast<std::size_t>(n_) + 3);
 }
 
-std::optional<TrialFigures> TrialSweep::Run(const CircuitValues& values,
-                                            std::vector<double>& row) const {
-    RatioKernel(values, frequencies_.data(), frequencies_.size(), row.data(), nullptr);
+std::optional<TrialFigures> TrialSweep::Run(
+    const CircuitValues& values, std::vector<double>& row,
+    const std::function<void(int first, int count)>& swept) const {
+    static_assert(kSweptBlock % kRatioKernelMultiple == 0);
+    const int frequencyCount = static_cast<int>(frequencies_.size());
+    for (int first = 0; first < frequencyCount; first += kSweptBlock) {
+        const int count = std::min(kSweptBlock, frequencyCount - first);
+        RatioKernel(values, frequencies_.data() + first, static_cast<std::size_t>(count),
+                    row.data() + first, nullptr);
+        if (swept) swept(first, count);
+    }
     // The evaluation's ModulusSweep ends in two zeros.
     row[n_ + 1] = 0.0;
     row[n_ + 2] = 0.0;

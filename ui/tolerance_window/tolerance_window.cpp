@@ -170,6 +170,11 @@ void ToleranceWindow::OnStopPressed() {
     EndRun();
 }
 
+void ToleranceWindow::closeEvent(QCloseEvent* event) {
+    if (run_->Running()) OnStopPressed();
+    QWidget::closeEvent(event);
+}
+
 void ToleranceWindow::EndRun() {
     progressTimer_->stop();
     progress_->hide();

@@ -49,6 +49,10 @@ class ToleranceWindow : public QWidget {
     // Whether an analysis is running.
     bool Running() const;
 
+  protected:
+    // Closing the window stops a running analysis: nobody would see its results.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void OnCalculatePressed();
     void OnStopPressed();
