@@ -7,7 +7,7 @@
 namespace amp {
 
 // The moduli of every trial at each sample of a sweep, in bounded memory: per sample the exact
-// smallest and largest modulus and a histogram of at most kMostBandBins bins. A bin holds the
+// smallest and largest modulus and a histogram of at most kMostBins bins. A bin holds the
 // moduli whose bit patterns agree above a shift, so it spans a fixed fraction of an octave; each
 // sample keeps the finest shift at which all its moduli fit into its bins. That shift depends
 // only on the smallest and the largest modulus, and coarser bins are sums of finer ones, so the

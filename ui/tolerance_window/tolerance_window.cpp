@@ -33,8 +33,6 @@ const QColor kWindowBackground(224, 224, 224);
 // A run shows its progress once it has lasted this long, and the bar moves at this pace.
 constexpr int kQuietMilliseconds = 100;
 constexpr int kProgressTickMilliseconds = 40;
-// Exports are named like the graph windows', for the six decades the plot shows.
-constexpr int kPlotDecades = 6;
 
 std::chrono::year_month_day Today() {
     const QDate today = QDate::currentDate();
@@ -260,7 +258,8 @@ void ToleranceWindow::OnExportChosen(std::string_view stem, const std::string& c
 }
 
 QString ToleranceWindow::SuggestedPath(std::string_view stem, std::string_view suffix) const {
-    return QDir::home().filePath(ToQString(ExportFileName(stem, kPlotDecades, Today(), suffix)));
+    return QDir::home().filePath(
+        ToQString(ExportFileName(stem, kEvaluationDecades, Today(), suffix)));
 }
 
 void ToleranceWindow::SaveFile(const QString& path, const std::function<bool(QIODevice&)>& write) {

@@ -9,6 +9,7 @@
 
 #include "core/field.h"
 #include "core/tolerance_analysis.h"
+#include "graph/tolerance_report.h"
 #include "ui/graph_window/graph_window.h"
 
 class QIODevice;
@@ -79,7 +80,8 @@ class ToleranceWindow : public QWidget {
     QPushButton* calculate_ = nullptr;
     QPushButton* stop_ = nullptr;
     QProgressBar* progress_ = nullptr;
-    std::array<std::array<ValueLabel*, 6>, kToleranceFigureCount> statistics_{};
+    std::array<std::array<ValueLabel*, kStatisticsColumnCount>, kToleranceFigureCount>
+        statistics_{};
     QLabel* resolution_ = nullptr;
     std::array<ValueLabel*, 6> readout_{};
     BandPlotArea* plotArea_ = nullptr;
