@@ -94,6 +94,8 @@ class Analysis {
     TrialSweep sweep_;
     int sampleCount_;
     int blockCount_;
+    // Samples a trial takes in the chunk: its blocks, in whole runs.
+    int chunkSamples_;
     int chunkTrials_;
     std::vector<double> chunk_;
     SpareRows spareRows_;
@@ -111,13 +113,12 @@ Analysis::Analysis(const EvaluationInputs& design, const ToleranceSettings& sett
       sweep_(design.f, design.n),
       sampleCount_(design.n + 1),
       blockCount_((sampleCount_ + kBandBlockSamples - 1) / kBandBlockSamples),
+      chunkSamples_((blockCount_ + kBlocksPerRun - 1) / kBlocksPerRun * kRunSamples),
       chunkTrials_(static_cast<int>(std::min<std::int64_t>(
           settings.trials,
-          std::clamp<std::int64_t>(
-              kChunkBytes / (std::int64_t{blockCount_} * kBandBlockSamples * sizeof(double)), 1,
-              kMostChunkTrials)))),
-      chunk_(static_cast<std::size_t>((blockCount_ + kBlocksPerRun - 1) / kBlocksPerRun) *
-             kRunSamples * chunkTrials_),
+          std::clamp<std::int64_t>(kChunkBytes / (std::int64_t{chunkSamples_} * sizeof(double)), 1,
+                                   kMostChunkTrials)))),
+      chunk_(static_cast<std::size_t>(chunkSamples_) * chunkTrials_),
       // Room to copy whole blocks of samples out of a row.
       spareRows_(
           std::max(sweep_.RowSize(), static_cast<std::size_t>(blockCount_) * kBandBlockSamples)),
@@ -178,8 +179,8 @@ bool Analysis::CountBand(int count) {
             const int block = done + k;
             const int from = block * kBandBlockSamples;
             const int size = std::min(kBandBlockSamples, sampleCount_ - from);
-            // The smallest and largest first, in vector registers (a block past the last sample
-            // holds zeros there), then the counts without a test each.
+            // The smallest and largest first, without a branch (the last block's places past
+            // sample N hold leftovers, never used), then the counts without a test each.
             std::array<double, kBandBlockSamples> low;
             std::array<double, kBandBlockSamples> high;
             std::copy_n(ChunkBlock(block, 0), kBandBlockSamples, low.begin());
