@@ -1,6 +1,7 @@
 #pragma once
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -25,10 +26,15 @@ class BandHistograms {
     // bins shared out on both sides, so that later moduli a little further out fit as they are.
     void Widen(int sample, double low, double high);
 
-    // Counts a modulus of the sample within what its bins reach.
-    void Count(int sample, double modulus) {
+    // Counts moduli of the sample within what its bins reach: count of them, each stride places
+    // after the one before.
+    void Count(int sample, const double* moduli, std::ptrdiff_t stride, int count) {
         const std::size_t s = Index(sample);
-        ++counts_[s * stride_ + (Bits(modulus) >> shift_[s]) - firstKey_[s]];
+        // Held in registers: a count written to memory could otherwise change them.
+        std::uint32_t* counts = CountsOf(s);
+        const std::uint32_t shift = shift_[s];
+        const std::uint64_t firstKey = firstKey_[s];
+        for (int k = 0; k < count; ++k) ++counts[(Bits(moduli[k * stride]) >> shift) - firstKey];
     }
 
     double Minimum(int sample) const { return minimum_[Index(sample)]; }

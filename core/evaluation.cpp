@@ -1,5 +1,6 @@
 #include "core/evaluation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -20,17 +21,26 @@ bool NearHalfPower(double sample, double maxModulus) {
 
 template <class Slope>
 int FindCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n, Slope slope) {
-    // Samples far from the half-power level are passed over by two comparisons, without a
-    // division and without the slope test, whose outcome flips from sample to sample where the
-    // response is flat. For a normal, finite maximum the bounds lie well outside the tolerance,
-    // so the same sample is found.
+    // Samples far from the half-power level are passed over four at a time, by comparisons
+    // without a branch each, without a division and without the slope test, whose outcome flips
+    // from sample to sample where the response is flat. For a normal, finite maximum the bounds
+    // lie well outside the tolerance, so the same sample is found.
+    constexpr int kPassedTogether = 4;
     const bool prefilter = maxModulus >= std::numeric_limits<double>::min() &&
                            maxModulus <= std::numeric_limits<double>::max();
     const double below = 0.6 * maxModulus;
     const double above = 0.8 * maxModulus;
-    for (int i = 0; i <= n; ++i) {
-        if (prefilter && (sweep[i] < below || sweep[i] > above)) continue;
-        if (slope(sweep[i + 1], sweep[i]) && NearHalfPower(sweep[i], maxModulus)) return i;
+    const auto far = [&](int i) { return sweep[i] < below || sweep[i] > above; };
+    for (int first = 0; first <= n; first += kPassedTogether) {
+        const int end = std::min(first + kPassedTogether, n + 1);
+        if (prefilter && end - first == kPassedTogether &&
+            (far(first) & far(first + 1) & far(first + 2) & far(first + 3))) {
+            continue;
+        }
+        for (int i = first; i < end; ++i) {
+            if (prefilter && far(i)) continue;
+            if (slope(sweep[i + 1], sweep[i]) && NearHalfPower(sweep[i], maxModulus)) return i;
+        }
     }
     return n + 1;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 
 #include "core/band_histograms.h"
@@ -97,7 +98,8 @@ class Analysis {
     // Samples a trial takes in the chunk: its blocks, in whole runs.
     int chunkSamples_;
     int chunkTrials_;
-    std::vector<double> chunk_;
+    // Left uninitialised: each place the band reads is written by its trial first.
+    std::unique_ptr<double[]> chunk_;
     SpareRows spareRows_;
     // Indexed by ToleranceFigure, then by trial.
     std::array<std::vector<double>, kToleranceFigureCount> figures_;
@@ -118,7 +120,8 @@ Analysis::Analysis(const EvaluationInputs& design, const ToleranceSettings& sett
           settings.trials,
           std::clamp<std::int64_t>(kChunkBytes / (std::int64_t{chunkSamples_} * sizeof(double)), 1,
                                    kMostChunkTrials)))),
-      chunk_(static_cast<std::size_t>(chunkSamples_) * chunkTrials_),
+      chunk_(std::make_unique_for_overwrite<double[]>(static_cast<std::size_t>(chunkSamples_) *
+                                                      chunkTrials_)),
       // Room to copy whole blocks of samples out of a row.
       spareRows_(
           std::max(sweep_.RowSize(), static_cast<std::size_t>(blockCount_) * kBandBlockSamples)),
@@ -179,8 +182,8 @@ bool Analysis::CountBand(int count) {
             const int block = done + k;
             const int from = block * kBandBlockSamples;
             const int size = std::min(kBandBlockSamples, sampleCount_ - from);
-            // The smallest and largest first, without a branch (the last block's places past
-            // sample N hold leftovers, never used), then the counts without a test each.
+            // The smallest and largest first, trial by trial without a branch (the last block's
+            // places past sample N hold leftovers, never used), then the counts without a test.
             std::array<double, kBandBlockSamples> low;
             std::array<double, kBandBlockSamples> high;
             std::copy_n(ChunkBlock(block, 0), kBandBlockSamples, low.begin());
@@ -193,9 +196,9 @@ bool Analysis::CountBand(int count) {
                 }
             }
             for (int j = 0; j < size; ++j) band_.Widen(from + j, low[j], high[j]);
-            for (int inChunk = 0; inChunk < count; ++inChunk) {
-                const double* moduli = ChunkBlock(block, inChunk);
-                for (int j = 0; j < size; ++j) band_.Count(from + j, moduli[j]);
+            // Sample by sample: its bins and where they start stay in registers.
+            for (int j = 0; j < size; ++j) {
+                band_.Count(from + j, ChunkBlock(block, 0) + j, kRunSamples, count);
             }
         });
     }
