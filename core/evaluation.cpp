@@ -1,6 +1,8 @@
 #include "core/evaluation.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/field_check.h"
 #include "core/messages.h"
@@ -20,8 +22,26 @@ bool NearHalfPower(double sample, double maxModulus) {
 
 template <class Slope>
 int FindCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n, Slope slope) {
-    for (int i = 0; i <= n; ++i) {
-        if (slope(sweep[i + 1], sweep[i]) && NearHalfPower(sweep[i], maxModulus)) return i;
+    // Samples far from the half-power level are passed over four at a time, by comparisons
+    // without a branch each, without a division and without the slope test, whose outcome flips
+    // from sample to sample where the response is flat. For a normal, finite maximum the bounds
+    // lie well outside the tolerance, so the same sample is found.
+    constexpr int kPassedTogether = 4;
+    const bool prefilter = maxModulus >= std::numeric_limits<double>::min() &&
+                           maxModulus <= std::numeric_limits<double>::max();
+    const double below = 0.6 * maxModulus;
+    const double above = 0.8 * maxModulus;
+    const auto far = [&](int i) { return sweep[i] < below || sweep[i] > above; };
+    for (int first = 0; first <= n; first += kPassedTogether) {
+        const int end = std::min(first + kPassedTogether, n + 1);
+        if (prefilter && end - first == kPassedTogether &&
+            (far(first) & far(first + 1) & far(first + 2) & far(first + 3))) {
+            continue;
+        }
+        for (int i = first; i < end; ++i) {
+            if (prefilter && far(i)) continue;
+            if (slope(sweep[i + 1], sweep[i]) && NearHalfPower(sweep[i], maxModulus)) return i;
+        }
     }
     return n + 1;
 }
@@ -65,8 +85,7 @@ int FindUpperCutoffIndex(const std::vector<double>& sweep, double maxModulus, in
                            [](double next, double here) { return next < here; });
 }
 
-Outcome<EvaluationCaptions> EvaluateResponse(const FieldTexts& texts,
-                                             std::string_view decimalSeparator, SweepPool* pool) {
+Outcome<EvaluationInputs> ReadEvaluationInputs(const FieldTexts& texts) {
     if (auto failure = CheckFields(texts, kEvaluationCheckOrder)) return *failure;
     const CircuitValues values = ReadCircuitValues(texts);
     if (auto failure = CheckOpAmpValues(values)) return *failure;
@@ -74,13 +93,20 @@ Outcome<EvaluationCaptions> EvaluateResponse(const FieldTexts& texts,
     if (f == 0.0) return Failure{std::string(message::kFZero)};
     const Outcome<int> sampleCount = ReadSampleCount(texts[Field::N]);
     if (const Failure* failure = FailureOf(sampleCount)) return *failure;
+    return EvaluationInputs{values, f, std::get<int>(sampleCount)};
+}
+
+Outcome<EvaluationCaptions> EvaluateResponse(const FieldTexts& texts,
+                                             std::string_view decimalSeparator, SweepPool* pool) {
+    const Outcome<EvaluationInputs> inputs = ReadEvaluationInputs(texts);
+    if (const Failure* failure = FailureOf(inputs)) return *failure;
+    const auto& [values, f, n] = std::get<EvaluationInputs>(inputs);
 
     const Response atF = TransferFunction(values, f);
     if (!std::isfinite(atF.Modulus) || !std::isfinite(atF.PhaseDeg)) {
         return Failure{std::string(message::kResponseUndefined)};
     }
-    Outcome<BandFigures> band =
-        SweepBand(values, std::get<int>(sampleCount), decimalSeparator, pool);
+    Outcome<BandFigures> band = SweepBand(values, n, decimalSeparator, pool);
     if (const Failure* failure = FailureOf(band)) return *failure;
     BandFigures& figures = std::get<BandFigures>(band);
     return EvaluationCaptions{

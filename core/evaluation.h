@@ -36,6 +36,17 @@ struct BandFigures {
 // The number of decades of the evaluation's sweep: 1 Hz to 1 MHz.
 inline constexpr int kEvaluationDecades = 6;
 
+// What the evaluation computes from: the converted values, the frequency f and N.
+struct EvaluationInputs {
+    CircuitValues values;
+    double f = 0.0;
+    int n = 0;
+};
+
+// The evaluation's 17 field checks in their order, then the zero tests of Avo, fc and f and the
+// bounds of N: the inputs, or the first message.
+Outcome<EvaluationInputs> ReadEvaluationInputs(const FieldTexts& texts);
+
 // The evaluation's sweep of the modulus: SweepLength(n) entries, samples 0 ... n over six decades,
 // the two last entries 0. A pool shares the samples among its threads.
 std::vector<double> SweepModulus(const CircuitValues& values, int n, SweepPool* pool = nullptr);

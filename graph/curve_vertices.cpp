@@ -40,17 +40,22 @@ class ColumnRun {
 
 std::vector<PlotPoint> CurveVertices(const Plot& plot, CurvePointFunction point,
                                      double columnsPerTwip) {
+    return CurveVertices(
+        CurvePointCount(plot), [&plot, point](int i) { return point(plot, i); }, columnsPerTwip);
+}
+
+std::vector<PlotPoint> CurveVertices(int count, const std::function<PlotPoint(int)>& point,
+                                     double columnsPerTwip) {
     std::vector<PlotPoint> vertices;
-    const int count = CurvePointCount(plot);
     // The curves start at x = 120, so truncation finds the column.
     auto columnOf = [columnsPerTwip](PlotPoint p) {
         return static_cast<long long>(p.x * columnsPerTwip);
     };
 
-    ColumnRun run(0, point(plot, 0));
-    long long column = columnOf(point(plot, 0));
+    ColumnRun run(0, point(0));
+    long long column = columnOf(point(0));
     for (int i = 1; i < count; ++i) {
-        const PlotPoint p = point(plot, i);
+        const PlotPoint p = point(i);
         if (columnOf(p) == column) {
             run.Add(i, p);
             continue;

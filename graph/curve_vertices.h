@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "graph/plot.h"
@@ -13,6 +14,10 @@ using CurvePointFunction = PlotPoint (*)(const Plot&, int);
 // highest, the lowest and the last are kept, in their order: they cover the same pixels, and a
 // plot of kMaxSampleCount intervals then draws a few thousand segments instead.
 std::vector<PlotPoint> CurveVertices(const Plot& plot, CurvePointFunction point,
+                                     double columnsPerTwip);
+
+// The same for any curve of count points whose x never decreases.
+std::vector<PlotPoint> CurveVertices(int count, const std::function<PlotPoint(int)>& point,
                                      double columnsPerTwip);
 
 }  // namespace amp

@@ -16,24 +16,24 @@ constexpr std::array<std::string_view, 6> kRangeTops{"10Hz",  "100Hz",  "1kHz",
 // Room for the longest shortest form of a double, such as "-2.2250738585072014e-308".
 constexpr std::size_t kNumberRoom = 32;
 
-void AppendNumber(std::string& text, double value) {
+}  // namespace
+
+void AppendCsvNumber(std::string& text, double value) {
     std::array<char, kNumberRoom> digits{};
     const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
     text.append(digits.data(), written.ptr);
 }
-
-}  // namespace
 
 std::string PlotCsv(const Plot& plot) {
     std::string text(kCsvHeader);
     text.reserve(text.size() + static_cast<std::size_t>(CurvePointCount(plot)) * 3 * kNumberRoom);
     for (int i = 0; i < CurvePointCount(plot); ++i) {
         // The same frequencies the sweep evaluated the samples at.
-        AppendNumber(text, SweepFrequency(plot.RangeIndex, i, plot.N));
+        AppendCsvNumber(text, SweepFrequency(plot.RangeIndex, i, plot.N));
         text += ',';
-        AppendNumber(text, plot.ModulusSweep[i]);
+        AppendCsvNumber(text, plot.ModulusSweep[i]);
         text += ',';
-        AppendNumber(text, plot.PhaseSweep[i]);
+        AppendCsvNumber(text, plot.PhaseSweep[i]);
         text += '\n';
     }
     return text;

@@ -14,6 +14,9 @@ namespace amp {
 // same double; lines end in LF.
 std::string PlotCsv(const Plot& plot);
 
+// Appends a number in the shortest form that reads back to the same double, with a point.
+void AppendCsvNumber(std::string& text, double value);
+
 // A file name for what is saved of a plot, with its range and the date:
 // "grafico-1Hz-1MHz-2026-12-09.png".
 std::string ExportFileName(std::string_view stem, int rangeIndex, std::chrono::year_month_day date,

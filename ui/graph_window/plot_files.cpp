@@ -34,28 +34,43 @@ QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& 
     return dialog.selectedFiles().constFirst();
 }
 
-bool WritePlotPng(const PlotArea& plotArea, qreal devicePixelRatio, QIODevice& file) {
-    QImage image(plotArea.size() * devicePixelRatio, QImage::Format_RGB32);
+bool WritePicturePng(const QWidget& area, const PicturePainter& paint, qreal devicePixelRatio,
+                     QIODevice& file) {
+    QImage image(area.size() * devicePixelRatio, QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatio);
     {
         QPainter painter(&image);
-        plotArea.PaintPicture(painter, devicePixelRatio);
+        paint(painter, devicePixelRatio);
     }
     return image.save(&file, "PNG");
 }
 
-bool WritePlotSvg(const PlotArea& plotArea, QIODevice& file) {
+bool WritePictureSvg(const QWidget& area, const PicturePainter& paint, QIODevice& file) {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
-    svg.setSize(plotArea.size());
-    svg.setViewBox(plotArea.rect());
+    svg.setSize(area.size());
+    svg.setViewBox(area.rect());
     // Captions keep the size they have in the window.
-    svg.setResolution(plotArea.logicalDpiY());
-    svg.setTitle(plotArea.window()->windowTitle());
+    svg.setResolution(area.logicalDpiY());
+    svg.setTitle(area.window()->windowTitle());
     QPainter painter;
     if (!painter.begin(&svg)) return false;
-    plotArea.PaintPicture(painter, kSvgDevicePixelRatio);
+    paint(painter, kSvgDevicePixelRatio);
     return painter.end();
+}
+
+bool WritePlotPng(const PlotArea& plotArea, qreal devicePixelRatio, QIODevice& file) {
+    return WritePicturePng(
+        plotArea,
+        [&plotArea](QPainter& painter, qreal ratio) { plotArea.PaintPicture(painter, ratio); },
+        devicePixelRatio, file);
+}
+
+bool WritePlotSvg(const PlotArea& plotArea, QIODevice& file) {
+    return WritePictureSvg(
+        plotArea,
+        [&plotArea](QPainter& painter, qreal ratio) { plotArea.PaintPicture(painter, ratio); },
+        file);
 }
 
 }  // namespace amp::ui

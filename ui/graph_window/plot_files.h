@@ -6,6 +6,7 @@
 #include "ui/files/safe_write.h"
 
 class QIODevice;
+class QPainter;
 class QWidget;
 
 namespace amp::ui {
@@ -26,6 +27,16 @@ QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& 
 // A saved PNG has this many device pixels for each of the screen it is saved from, so that it stays
 // sharp when printed or zoomed.
 inline constexpr qreal kPngPixelsPerScreenPixel = 2.0;
+
+// Paints a picture onto a device of the given device pixel ratio.
+using PicturePainter = std::function<void(QPainter& painter, qreal devicePixelRatio)>;
+
+// A widget's picture, as its painter draws it, as PNG at the given device pixel ratio.
+bool WritePicturePng(const QWidget& area, const PicturePainter& paint, qreal devicePixelRatio,
+                     QIODevice& file);
+
+// A widget's picture as SVG, its lines as lines, titled with its window's caption.
+bool WritePictureSvg(const QWidget& area, const PicturePainter& paint, QIODevice& file);
 
 // The plot area as the window shows it, as PNG at the given device pixel ratio.
 bool WritePlotPng(const PlotArea& plotArea, qreal devicePixelRatio, QIODevice& file);

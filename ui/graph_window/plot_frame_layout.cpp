@@ -67,6 +67,18 @@ std::vector<FrameLine> FrameLines(int decadeCount) {
     return lines;
 }
 
+std::vector<FrameLine> FrequencyAxisLines(int decadeCount) {
+    std::vector<FrameLine> lines = FrameLines(decadeCount);
+    std::erase_if(lines, [decadeCount](const FrameLine& line) {
+        if (line.name == "Line1" || line.name == "Line2") return false;
+        for (int j = 1; j <= decadeCount; ++j) {
+            if (line.name == DecadeTickName(decadeCount, j)) return false;
+        }
+        return true;
+    });
+    return lines;
+}
+
 std::vector<FrameLabel> FrameLabels(int decadeCount) {
     using enum TextAlignment;
     using enum PlotValue;

@@ -39,6 +39,9 @@ struct FrameLabel {
 // Axes, reference lines and ticks, the decade ticks placed for the window's decade count.
 std::vector<FrameLine> FrameLines(int decadeCount);
 
+// Of those, the two axes and the decade ticks only: the frame of a plot of the modulus alone.
+std::vector<FrameLine> FrequencyAxisLines(int decadeCount);
+
 // Phase and modulus scale labels, the frequency labels under the decade ticks and "[Hz]".
 std::vector<FrameLabel> FrameLabels(int decadeCount);
 

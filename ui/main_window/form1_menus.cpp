@@ -30,6 +30,8 @@ const auto kItems = std::to_array<Form1MenuItem>({
     {Edit, Redo, "&Ripeti", Key::Redo},
     {Tools, Command, "&Valori commerciali...", Key::UnknownKey,
      &MainWindow::OnStandardValuesChosen},
+    {Tools, Command, "Analisi delle &tolleranze...", Key::UnknownKey,
+     &MainWindow::OnToleranceAnalysisChosen},
     {Help, Command, "&Informazioni su Amplificatore audio", Key::UnknownKey,
      &MainWindow::OnAboutChosen},
     {Help, Command, "Informazioni su &Qt", Key::UnknownKey, &MainWindow::OnAboutQtChosen},

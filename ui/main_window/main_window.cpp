@@ -32,6 +32,7 @@
 #include "ui/qt_text.h"
 #include "ui/standard_values/parts_list_export.h"
 #include "ui/standard_values/standard_values_dialog.h"
+#include "ui/tolerance_window/tolerance_window.h"
 #include "ui/twips.h"
 
 namespace amp::ui {
@@ -214,6 +215,17 @@ void MainWindow::OnStandardValuesChosen() {
     dialog->open();
 }
 
+void MainWindow::OnToleranceAnalysisChosen() {
+    if (!toleranceWindow_) {
+        toleranceWindow_ =
+            new ToleranceWindow([this] { return FieldTextsNow(); }, decimalSeparator_, sweepPool_,
+                                {dialogs_.showMessage, dialogs_.chooseSaveFile}, this);
+    }
+    toleranceWindow_->show();
+    toleranceWindow_->raise();
+    toleranceWindow_->activateWindow();
+}
+
 void MainWindow::OnAboutChosen() {
     QMessageBox::about(
         this, QStringLiteral("Informazioni su Amplificatore audio"),
@@ -235,6 +247,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // An analysis nobody would see any more stops with the window.
+    if (toleranceWindow_) toleranceWindow_->close();
     emit closing();
     QMainWindow::closeEvent(event);
 }

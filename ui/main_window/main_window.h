@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <optional>
 #include <string>
@@ -23,6 +24,7 @@ class SweepPool;
 
 namespace amp::ui {
 
+class ToleranceWindow;
 class ValueLabel;
 
 // Form1, "Amplificatore audio": the design fields, the range options, the result labels and the
@@ -69,6 +71,7 @@ class MainWindow : public QMainWindow {
     void OnPrintChosen();
     void OnExitChosen();
     void OnStandardValuesChosen();
+    void OnToleranceAnalysisChosen();
     void OnAboutChosen();
     void OnAboutQtChosen();
 
@@ -120,6 +123,8 @@ class MainWindow : public QMainWindow {
     QUndoStack* undoStack_ = nullptr;
     RecentFiles* recentFiles_ = nullptr;
     DesignDocument* document_ = nullptr;
+    // "Analisi delle tolleranze", once opened: closed, it keeps its settings and results.
+    QPointer<ToleranceWindow> toleranceWindow_;
 };
 
 }  // namespace amp::ui

@@ -23,7 +23,7 @@
 #include <memory>
 
 #include "tests/ui/support/form1_driver.h"
-#include "ui/fonts.h"
+#include "tests/ui/support/qtest_main.h"
 #include "ui/qt_translations.h"
 
 using amp::ui::test_support::Form1Driver;
@@ -336,11 +336,6 @@ class DesignFileTest : public QObject {
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    amp::ui::RegisterFontSubstitutions();
-    DesignFileTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+const amp::ui::test_support::RegisteredQtTest<DesignFileTest> kDesignFileTest;
 
 #include "design_file_test.moc"

@@ -6,6 +6,8 @@
 #include <map>
 #include <string>
 
+#include "ui/tolerance_window/band_frame_layout.h"
+
 namespace amp::ui {
 namespace {
 
@@ -55,6 +57,18 @@ TEST(PlotFrameLayout, FrequencyLabelsAreCentredUnderTheirTicks) {
         EXPECT_NEAR(found->left + found->width / 2.0, ticks.at(tick), 30) << label;
         EXPECT_EQ(found->top, 8100);
     }
+}
+
+// The band's plot keeps the axes, the ticks and the frequency captions, with its own fixed texts.
+TEST(PlotFrameLayout, TheBandPlotKeepsOnlyTheFrequencyAxis) {
+    std::vector<std::string_view> lines;
+    for (const FrameLine& line : BandFrameLines()) lines.push_back(line.name);
+    EXPECT_EQ(lines, (std::vector<std::string_view>{"Line1", "Line2", "Line15", "Line5", "Line17",
+                                                    "Line18", "Line7", "Line12"}));
+    std::vector<std::string_view> captions;
+    for (const FrameLabel& label : BandFrameLabels()) captions.push_back(label.caption);
+    EXPECT_EQ(captions, (std::vector<std::string_view>{"[Hz]", "1", "1000000", "10", "100", "1000",
+                                                       "10000", "100000"}));
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include "core/messages.h"
 #include "tests/support/reference_design.h"
 #include "tests/ui/support/form1_driver.h"
-#include "ui/fonts.h"
+#include "tests/ui/support/qtest_main.h"
 #include "ui/qt_text.h"
 #include "ui/report/report_outputs.h"
 
@@ -97,11 +97,9 @@ class ReportTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { RegisterFontSubstitutions(); }
-
     // The example data sized, evaluated and plotted in Form1 with the Italian separator: the
     // report shows every box, result and graph caption as the windows show them.
-    void ShowsTheDesignAsTheWindowsShowIt() {
+    void showsTheDesignAsTheWindowsShowIt() {
         SKIP_WITHOUT_POPPLER();
         test_support::Form1Driver form1(QLocale(QLocale::Italian, QLocale::Italy));
         for (const char* button : {"Command6", "Command1", "Command5", "Command4"}) {
@@ -157,7 +155,7 @@ class ReportTest : public QObject {
         QCOMPARE(Run("pdfimages", {"-list", dialogs.answer}).count('\n'), 2);
     }
 
-    void FailingFieldPutsItsMessageInPlaceOfTheResults() {
+    void failingFieldPutsItsMessageInPlaceOfTheResults() {
         SKIP_WITHOUT_POPPLER();
         FieldTexts texts = amp::test_support::SizedExampleTexts();
         texts[Field::C3] = "1,27";
@@ -171,7 +169,7 @@ class ReportTest : public QObject {
 
     // Texts of any length are shown whole on the one page: smaller, then wrapped. A wrapped text
     // shares its rows with the other columns, so its digits are counted.
-    void LongTextsStayWhole() {
+    void longTextsStayWhole() {
         SKIP_WITHOUT_POPPLER();
         FieldTexts texts = amp::test_support::SizedExampleTexts();
         QTemporaryDir folder;
@@ -185,7 +183,7 @@ class ReportTest : public QObject {
         QVERIFY(Run("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+1\\n")));
     }
 
-    void LongestSweepStaysUnderOneMegabyte() {
+    void longestSweepStaysUnderOneMegabyte() {
         QTemporaryDir folder;
         const QString path = Exported(SourceOf(amp::test_support::ReferenceTexts(195576)), folder);
         QVERIFY(QFileInfo(path).size() > 0);
@@ -193,7 +191,7 @@ class ReportTest : public QObject {
     }
 
     // Paper and preview show the page the PDF shows.
-    void PrintingAndPreviewDrawTheSamePage() {
+    void printingAndPreviewDrawTheSamePage() {
         SKIP_WITHOUT_POPPLER();
         QTemporaryDir folder;
         const ReportSource source = SourceOf(amp::test_support::ReferenceTexts());
@@ -210,7 +208,7 @@ class ReportTest : public QObject {
     }
 
     // From Form1's menu, the report names the open design and is suggested after it.
-    void MenuExportsTheOpenDesign() {
+    void menuExportsTheOpenDesign() {
         SKIP_WITHOUT_POPPLER();
         QTemporaryDir folder;
         test_support::Form1Driver form1;
@@ -228,7 +226,7 @@ class ReportTest : public QObject {
         QVERIFY(form1.messages.isEmpty());
     }
 
-    void FailedExportSaysWhyAndNamesTheDesign() {
+    void failedExportSaysWhyAndNamesTheDesign() {
         DialogRecorder dialogs;
         ReportSource source = SourceOf(amp::test_support::ReferenceTexts());
         source.designFileName = QStringLiteral("/progetti/stadio finale.amp");
@@ -244,7 +242,7 @@ class ReportTest : public QObject {
     }
 };
 
-}  // namespace amp::ui
+const test_support::RegisteredQtTest<ReportTest> kReportTest;
 
-QTEST_MAIN(amp::ui::ReportTest)
+}  // namespace amp::ui
 #include "report_test.moc"

@@ -7,7 +7,7 @@
 
 #include "core/messages.h"
 #include "tests/ui/support/form1_driver.h"
-#include "ui/fonts.h"
+#include "tests/ui/support/qtest_main.h"
 #include "ui/qt_text.h"
 #include "ui/standard_values/parts_list_export.h"
 #include "ui/standard_values/standard_values_dialog.h"
@@ -181,13 +181,8 @@ class StandardValuesTest : public QObject {
     }
 };
 
-}  // namespace amp::ui
+const test_support::RegisteredQtTest<StandardValuesTest> kStandardValuesTest;
 
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    amp::ui::RegisterFontSubstitutions();
-    amp::ui::StandardValuesTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+}  // namespace amp::ui
 
 #include "standard_values_test.moc"

@@ -1,0 +1,259 @@
+#include "core/tolerance_analysis.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+
+#include "core/band_histograms.h"
+#include "core/messages.h"
+#include "core/sweep_pool.h"
+
+namespace amp {
+namespace {
+
+// Work per call of the pool, so that each call lasts a millisecond or two: sample sweeps in the
+// trials' part, histogram counts in the band's part. The summary looks for a stop as often.
+constexpr std::int64_t kSweptSamplesPerCall = std::int64_t{1} << 19;
+constexpr std::int64_t kCountsPerCall = std::int64_t{1} << 21;
+constexpr int kSummarySamplesBetweenStops = 16384;
+// The moduli of a chunk of trials wait in memory until the band has counted them; the band's
+// histograms take their memory once. Only the trials' five figures grow with their number, 40
+// bytes a trial, so an analysis at N = 195576 stays within a few hundred megabytes.
+constexpr std::int64_t kChunkBytes = std::int64_t{48} << 20;
+constexpr int kMostChunkTrials = 256;
+constexpr std::int64_t kHistogramBytes = std::int64_t{160} << 20;
+// Samples counted together by one thread: their histograms stay in its fastest cache. The chunk
+// keeps runs of such blocks together, so that a trial writes its moduli in few pieces.
+constexpr int kBandBlockSamples = 16;
+constexpr int kBlocksPerRun = 16;
+constexpr int kRunSamples = kBlocksPerRun * kBandBlockSamples;
+static_assert(TrialSweep::kSweptBlock % kBandBlockSamples == 0);
+
+int BinCount(int sampleCount) {
+    const std::int64_t fitting =
+        kHistogramBytes / static_cast<std::int64_t>(sizeof(std::uint32_t) * sampleCount);
+    return static_cast<int>(std::clamp<std::int64_t>(fitting, 2, BandHistograms::kMostBins));
+}
+
+// Sweep rows for the threads that sweep at the same time, kept from trial to trial: a row is as
+// long as the sweep, too long to allocate and clear for each trial.
+class SpareRows {
+  public:
+    explicit SpareRows(std::size_t rowSize) : rowSize_(rowSize) {}
+
+    std::vector<double> Take() {
+        const std::lock_guard lock(mutex_);
+        if (rows_.empty()) return std::vector<double>(rowSize_);
+        std::vector<double> row = std::move(rows_.back());
+        rows_.pop_back();
+        return row;
+    }
+
+    void Give(std::vector<double> row) {
+        const std::lock_guard lock(mutex_);
+        rows_.push_back(std::move(row));
+    }
+
+  private:
+    std::size_t rowSize_;
+    std::mutex mutex_;
+    std::vector<std::vector<double>> rows_;
+};
+
+class Analysis {
+  public:
+    Analysis(const EvaluationInputs& design, const ToleranceSettings& settings, SweepPool* pool,
+             const ToleranceMonitor& monitor);
+
+    std::optional<Outcome<ToleranceResult>> Run();
+
+  private:
+    bool Stopped() const { return monitor_.stop.stop_requested(); }
+    void Share(int callCount, const std::function<void(int)>& call) const;
+    // Sweeps trials first ... first + count - 1 into the chunk; false when one has no defined
+    // response, nothing when stopped.
+    std::optional<bool> SweepTrials(int first, int count);
+    // Counts the chunk's first count trials into the band; false when stopped.
+    bool CountBand(int count);
+    // Where the chunk keeps the moduli of a block of samples of one of its trials. A run of
+    // blocks holds its samples trial after trial: a trial writes a few runs, each in one piece,
+    // and the band reads a block of every trial at a fixed stride.
+    double* ChunkBlock(int block, int trialInChunk) {
+        const auto run = static_cast<std::size_t>(block / kBlocksPerRun);
+        return &chunk_[(run * chunkTrials_ + trialInChunk) * kRunSamples +
+                       (block % kBlocksPerRun) * kBandBlockSamples];
+    }
+    // The statistics and the band, or nothing when stopped on the way.
+    std::optional<ToleranceResult> Summary(const std::vector<double>& nominalSweep);
+
+    const EvaluationInputs& design_;
+    const ToleranceSettings& settings_;
+    SweepPool* pool_;
+    const ToleranceMonitor& monitor_;
+    TrialSweep sweep_;
+    int sampleCount_;
+    int blockCount_;
+    // Samples a trial takes in the chunk: its blocks, in whole runs.
+    int chunkSamples_;
+    int chunkTrials_;
+    // Left uninitialised: each place the band reads is written by its trial first.
+    std::unique_ptr<double[]> chunk_;
+    SpareRows spareRows_;
+    // Indexed by ToleranceFigure, then by trial.
+    std::array<std::vector<double>, kToleranceFigureCount> figures_;
+    BandHistograms band_;
+};
+
+Analysis::Analysis(const EvaluationInputs& design, const ToleranceSettings& settings,
+                   SweepPool* pool, const ToleranceMonitor& monitor)
+    : design_(design),
+      settings_(settings),
+      pool_(pool),
+      monitor_(monitor),
+      sweep_(design.f, design.n),
+      sampleCount_(design.n + 1),
+      blockCount_((sampleCount_ + kBandBlockSamples - 1) / kBandBlockSamples),
+      chunkSamples_((blockCount_ + kBlocksPerRun - 1) / kBlocksPerRun * kRunSamples),
+      chunkTrials_(static_cast<int>(std::min<std::int64_t>(
+          settings.trials,
+          std::clamp<std::int64_t>(kChunkBytes / (std::int64_t{chunkSamples_} * sizeof(double)), 1,
+                                   kMostChunkTrials)))),
+      chunk_(std::make_unique_for_overwrite<double[]>(static_cast<std::size_t>(chunkSamples_) *
+                                                      chunkTrials_)),
+      // Room to copy whole blocks of samples out of a row.
+      spareRows_(
+          std::max(sweep_.RowSize(), static_cast<std::size_t>(blockCount_) * kBandBlockSamples)),
+      band_(sampleCount_, BinCount(sampleCount_)) {
+    for (auto& figure : figures_) figure.resize(static_cast<std::size_t>(settings.trials));
+}
+
+void Analysis::Share(int callCount, const std::function<void(int)>& call) const {
+    if (pool_ != nullptr) {
+        pool_->RunBlocks(callCount, call);
+    } else {
+        for (int c = 0; c < callCount; ++c) call(c);
+    }
+}
+
+std::optional<bool> Analysis::SweepTrials(int first, int count) {
+    const int trialsPerCall =
+        static_cast<int>(std::max<std::int64_t>(1, kSweptSamplesPerCall / sampleCount_));
+    std::atomic<bool> undefined{false};
+    for (int done = 0; done < count; done += trialsPerCall) {
+        if (Stopped()) return std::nullopt;
+        Share(std::min(trialsPerCall, count - done), [&](int k) {
+            const int inChunk = done + k;
+            const int trial = first + inChunk;
+            const CircuitValues values =
+                DrawTrialValues(design_.values, settings_.tolerances, settings_.distribution,
+                                settings_.seed, static_cast<std::uint64_t>(trial));
+            std::vector<double> row = spareRows_.Take();
+            // Whole blocks of the band, a fixed size the compiler copies inline; what the last
+            // one takes past sample N is never counted.
+            const auto copy = [&](int from, int count) {
+                for (int block = from / kBandBlockSamples; block * kBandBlockSamples < from + count;
+                     ++block) {
+                    const double* moduli = row.data() + block * kBandBlockSamples;
+                    double* to = ChunkBlock(block, inChunk);
+                    for (int j = 0; j < kBandBlockSamples; ++j) to[j] = moduli[j];
+                }
+            };
+            const std::optional<TrialFigures> figures = sweep_.Run(values, row, copy);
+            if (figures) {
+                for (int j = 0; j < kToleranceFigureCount; ++j) figures_[j][trial] = (*figures)[j];
+            } else {
+                undefined.store(true, std::memory_order_relaxed);
+            }
+            spareRows_.Give(std::move(row));
+        });
+        if (undefined.load(std::memory_order_relaxed)) return false;
+    }
+    return true;
+}
+
+bool Analysis::CountBand(int count) {
+    const int blocksPerCall = static_cast<int>(
+        std::max<std::int64_t>(1, kCountsPerCall / (std::int64_t{kBandBlockSamples} * count)));
+    for (int done = 0; done < blockCount_; done += blocksPerCall) {
+        if (Stopped()) return false;
+        Share(std::min(blocksPerCall, blockCount_ - done), [&](int k) {
+            const int block = done + k;
+            const int from = block * kBandBlockSamples;
+            const int size = std::min(kBandBlockSamples, sampleCount_ - from);
+            // The smallest and largest first, trial by trial without a branch (the last block's
+            // places past sample N hold leftovers, never used), then the counts without a test.
+            std::array<double, kBandBlockSamples> low;
+            std::array<double, kBandBlockSamples> high;
+            std::copy_n(ChunkBlock(block, 0), kBandBlockSamples, low.begin());
+            high = low;
+            for (int inChunk = 1; inChunk < count; ++inChunk) {
+                const double* moduli = ChunkBlock(block, inChunk);
+                for (int j = 0; j < kBandBlockSamples; ++j) {
+                    low[j] = moduli[j] < low[j] ? moduli[j] : low[j];
+                    high[j] = moduli[j] > high[j] ? moduli[j] : high[j];
+                }
+            }
+            for (int j = 0; j < size; ++j) band_.Widen(from + j, low[j], high[j]);
+            // Sample by sample: its bins and where they start stay in registers.
+            for (int j = 0; j < size; ++j) {
+                band_.Count(from + j, ChunkBlock(block, 0) + j, kRunSamples, count);
+            }
+        });
+    }
+    return true;
+}
+
+std::optional<ToleranceResult> Analysis::Summary(const std::vector<double>& nominalSweep) {
+    ToleranceResult result;
+    result.n = design_.n;
+    result.trials = settings_.trials;
+    // A million trials take tens of milliseconds per figure, a long band as long in all: a stop
+    // is looked for in between.
+    for (int j = 0; j < kToleranceFigureCount; ++j) {
+        if (Stopped()) return std::nullopt;
+        result.statistics[j] = Summarize(figures_[j]);
+    }
+    ToleranceBand& band = result.band;
+    band.nominal.assign(nominalSweep.begin(), nominalSweep.begin() + sampleCount_);
+    for (int i = 0; i < sampleCount_; ++i) {
+        if (i % kSummarySamplesBetweenStops == 0 && Stopped()) return std::nullopt;
+        band.minimum.push_back(band_.Minimum(i));
+        band.p5.push_back(band_.Percentile(i, 5));
+        band.p95.push_back(band_.Percentile(i, 95));
+        band.maximum.push_back(band_.Maximum(i));
+    }
+    band.resolution = band_.Resolution();
+    return result;
+}
+
+std::optional<Outcome<ToleranceResult>> Analysis::Run() {
+    std::vector<double> nominalSweep(sweep_.RowSize());
+    const std::optional<TrialFigures> nominal = sweep_.Run(design_.values, nominalSweep);
+    if (!nominal) return Failure{std::string(message::kResponseUndefined)};
+
+    for (int first = 0; first < settings_.trials; first += chunkTrials_) {
+        const int count = std::min(chunkTrials_, settings_.trials - first);
+        const std::optional<bool> swept = SweepTrials(first, count);
+        if (!swept) return std::nullopt;
+        if (!*swept) return Failure{std::string(message::kTrialUndefined)};
+        if (!CountBand(count)) return std::nullopt;
+        if (monitor_.progress) monitor_.progress(first + count);
+    }
+    std::optional<ToleranceResult> result = Summary(nominalSweep);
+    if (!result) return std::nullopt;
+    result->nominal = *nominal;
+    return *std::move(result);
+}
+
+}  // namespace
+
+std::optional<Outcome<ToleranceResult>> RunToleranceAnalysis(const EvaluationInputs& design,
+                                                             const ToleranceSettings& settings,
+                                                             SweepPool* pool,
+                                                             const ToleranceMonitor& monitor) {
+    return Analysis(design, settings, pool, monitor).Run();
+}
+
+}  // namespace amp

@@ -1,0 +1,194 @@
+#include "ui/tolerance_window/band_plot_area.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygonF>
+
+#include "core/number_format.h"
+#include "graph/curve_vertices.h"
+#include "graph/plot_grid.h"
+#include "graph/tolerance_plot.h"
+#include "ui/fonts.h"
+#include "ui/graph_window/graph_window_style.h"
+#include "ui/graph_window/plot_image.h"
+#include "ui/qt_text.h"
+#include "ui/tolerance_window/band_frame_layout.h"
+#include "ui/tolerance_window/band_style.h"
+#include "ui/twips.h"
+
+namespace amp::ui {
+namespace {
+
+const QColor kBorderColour(128, 128, 128);
+const QColor kLevelTextColour(0, 160, 0);
+constexpr Rgb kLevelLineColour{0, 255, 0};
+// The graph windows' level lines and captions: Line3 and Line16, "Gmax=" and "0.707 Gmax=" a
+// little above them, with their values to the right; here at the nominal maximum's height.
+constexpr int kGmaxLineLeft = 2190;
+constexpr int kGmaxLineRight = 9120;
+constexpr int kGmaxCaptionLeft = 11100;
+constexpr int kHalfPowerLineLeft = 1380;
+constexpr int kHalfPowerLineRight = 10410;
+constexpr int kHalfPowerCaptionLeft = 10680;
+constexpr int kLevelValueLeft = 11700;
+constexpr double kHalfPowerLevel = 0.707;
+constexpr int kCaptionAboveLine = 90;
+constexpr int kCaptionHeight = 255;
+constexpr int kTargetTop = 360;
+constexpr int kTargetCaptionTop = 120;
+
+QPolygonF PixelPolyline(const std::vector<PlotPoint>& twips, qreal devicePixelRatio) {
+    // As the graph windows' curves: each point centred on the pixel that reads it out.
+    const qreal toPixelCentre = 0.5 / devicePixelRatio;
+    QPolygonF polyline;
+    polyline.reserve(static_cast<qsizetype>(twips.size()));
+    for (const PlotPoint& point : twips) {
+        polyline.append(TwipsPoint(point.x, point.y) + QPointF(toPixelCentre, toPixelCentre));
+    }
+    return polyline;
+}
+
+std::vector<PlotPoint> CurveOf(const std::vector<double>& curve, double scale,
+                               qreal devicePixelRatio) {
+    return CurveVertices(
+        static_cast<int>(curve.size()),
+        [&curve, scale](int i) { return BandPoint(curve, i, scale); },
+        devicePixelRatio / kTwipsPerPixel);
+}
+
+}  // namespace
+
+BandPlotArea::BandPlotArea(QWidget* parent)
+    : QWidget(parent), frameLines_(BandFrameLines()), frameLabels_(BandFrameLabels()) {
+    setObjectName(QStringLiteral("Picture1"));
+    setAccessibleName(QStringLiteral("Banda di |Vo/Vi|"));
+    resize(TwipsToPixels(kPlotAreaWidth), TwipsToPixels(kPlotAreaHeight));
+    setCursor(Qt::CrossCursor);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFont(WindowDefaultFont());
+}
+
+void BandPlotArea::ShowResult(std::shared_ptr<const ToleranceResult> result,
+                              std::optional<double> fiX, std::optional<double> fsX,
+                              std::string_view decimalSeparator) {
+    const double gmax = FigureOf(result->nominal, ToleranceFigure::MaxModulus);
+    shown_ = Shown{std::move(result),
+                   fiX,
+                   fsX,
+                   0.0,
+                   ToQString(FormatFixed(gmax, 2, decimalSeparator)),
+                   ToQString(FormatFixed(kHalfPowerLevel * gmax, 2, decimalSeparator))};
+    shown_->scale = ToleranceModulusScale(shown_->result->band);
+    update();
+}
+
+void BandPlotArea::Clear() {
+    shown_.reset();
+    update();
+}
+
+void BandPlotArea::PaintCaption(QPainter& painter, const QRectF& twips, const QString& caption,
+                                const QColor& colour, int flags) const {
+    painter.setPen(colour);
+    painter.drawText(
+        QRectF(TwipsPoint(twips.left(), twips.top()), TwipsPoint(twips.right(), twips.bottom())),
+        flags, caption);
+}
+
+void BandPlotArea::PaintResult(QPainter& painter, const Shown& shown,
+                               qreal devicePixelRatio) const {
+    const ToleranceBand& band = shown.result->band;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    QPolygonF area =
+        PixelPolyline(CurveOf(band.p95, shown.scale, devicePixelRatio), devicePixelRatio);
+    const QPolygonF lower =
+        PixelPolyline(CurveOf(band.p5, shown.scale, devicePixelRatio), devicePixelRatio);
+    for (auto point = lower.crbegin(); point != lower.crend(); ++point) area.append(*point);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kBandColour);
+    painter.drawPolygon(area);
+    painter.setBrush(Qt::NoBrush);
+
+    const auto drawCurve = [&](const std::vector<double>& curve, const QColor& colour) {
+        painter.setPen(QPen(colour, 1.0, Qt::SolidLine, Qt::FlatCap));
+        painter.drawPolyline(
+            PixelPolyline(CurveOf(curve, shown.scale, devicePixelRatio), devicePixelRatio));
+    };
+    drawCurve(band.minimum, kEnvelopeColour);
+    drawCurve(band.maximum, kEnvelopeColour);
+    drawCurve(band.nominal, kNominalColour);
+    painter.restore();
+
+    const double gmax = FigureOf(shown.result->nominal, ToleranceFigure::MaxModulus);
+    const auto level = [&](double modulus, int left, int right, DashStyle dash, const QString& name,
+                           int nameLeft, const QString& value) {
+        const double y = ModulusY(modulus, shown.scale);
+        painter.setPen(FramePen(kLevelLineColour, dash));
+        painter.drawLine(TwipsPoint(left, y), TwipsPoint(right, y));
+        const double top = y - kCaptionAboveLine;
+        PaintCaption(painter, QRectF(nameLeft, top, kLevelValueLeft - nameLeft, kCaptionHeight),
+                     name, kLevelTextColour, Qt::AlignLeft | Qt::AlignTop);
+        PaintCaption(painter,
+                     QRectF(kLevelValueLeft, top, kPlotAreaWidth - kLevelValueLeft, kCaptionHeight),
+                     value, kLevelTextColour, Qt::AlignLeft | Qt::AlignTop);
+    };
+    level(gmax, kGmaxLineLeft, kGmaxLineRight, DashStyle::DashDot, QStringLiteral("Gmax="),
+          kGmaxCaptionLeft, shown.gmaxCaption);
+    level(kHalfPowerLevel * gmax, kHalfPowerLineLeft, kHalfPowerLineRight, DashStyle::DashDotDot,
+          QStringLiteral("0.707 Gmax="), kHalfPowerCaptionLeft, shown.halfPowerCaption);
+
+    const auto target = [&](std::optional<double> x, const QString& name) {
+        if (!x) return;
+        painter.setPen(FramePen(kTargetColour, DashStyle::DashDot));
+        painter.drawLine(TwipsPoint(*x, kTargetTop), TwipsPoint(*x, kModulusZeroY));
+        PaintCaption(painter, QRectF(*x - 300, kTargetCaptionTop, 600, kCaptionHeight), name,
+                     ToQColor(kTargetColour), Qt::AlignHCenter | Qt::AlignTop);
+    };
+    target(shown.fiX, QStringLiteral("fi"));
+    target(shown.fsX, QStringLiteral("fs"));
+}
+
+void BandPlotArea::PaintPicture(QPainter& painter, qreal devicePixelRatio) const {
+    painter.fillRect(rect(), Qt::white);
+    painter.setFont(font());
+    if (shown_) PaintResult(painter, *shown_, devicePixelRatio);
+    PaintFrame(painter, frameLines_);
+    for (const FrameLabel& label : frameLabels_) {
+        const int alignment =
+            label.alignment == TextAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+        PaintCaption(painter, QRectF(label.left, label.top, label.width, label.height),
+                     ToQString(label.caption), ToQColor(label.colour), alignment | Qt::AlignTop);
+    }
+    painter.setPen(kBorderColour);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void BandPlotArea::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintPicture(painter, devicePixelRatioF());
+}
+
+void BandPlotArea::mouseMoveEvent(QMouseEvent* event) {
+    emit pointerMoved(event->position() * kTwipsPerPixel);
+}
+
+void BandPlotArea::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QAction* saveImage = menu.addAction(QStringLiteral("Salva immagine..."));
+    QAction* exportStatistics = menu.addAction(QStringLiteral("Esporta statistiche..."));
+    QAction* exportBand = menu.addAction(QStringLiteral("Esporta banda..."));
+    for (QAction* action : {saveImage, exportStatistics, exportBand}) {
+        action->setEnabled(shown_.has_value());
+    }
+    const QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == saveImage) emit saveImageChosen();
+    if (chosen == exportStatistics) emit exportStatisticsChosen();
+    if (chosen == exportBand) emit exportBandChosen();
+}
+
+}  // namespace amp::ui
