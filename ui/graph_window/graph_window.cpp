@@ -1,11 +1,7 @@
 #include "ui/graph_window/graph_window.h"
 
 #include <QApplication>
-#include <QDate>
-#include <QDir>
-#include <QIODevice>
 #include <algorithm>
-#include <chrono>
 
 #include "graph/plot_export.h"
 #include "ui/fonts.h"
@@ -26,13 +22,6 @@ QString ReadoutSentence(ReadoutMode mode, const QLabel& frequency, const QLabel&
         return QStringLiteral("f %1 Hz, |Vo/Vi| %2").arg(frequency.text(), value.text());
     }
     return QStringLiteral("f %1 Hz, fase %2°").arg(frequency.text(), value.text());
-}
-
-std::chrono::year_month_day Today() {
-    const QDate today = QDate::currentDate();
-    return {std::chrono::year(today.year()),
-            std::chrono::month(static_cast<unsigned>(today.month())),
-            std::chrono::day(static_cast<unsigned>(today.day()))};
 }
 
 }  // namespace
@@ -117,38 +106,15 @@ void GraphWindow::OnChiudiPressed() {
 }
 
 void GraphWindow::OnSaveImageChosen() {
-    const QString path = dialogs_.chooseSaveFile(
-        this, QStringLiteral("Salva immagine"), SuggestedPath("grafico", "png"),
-        QStringLiteral("Immagine PNG (*.png);;Immagine SVG (*.svg)"));
-    if (path.isEmpty()) return;
-    const bool svg = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
-    const qreal pngRatio = kPngPixelsPerScreenPixel * devicePixelRatioF();
-    SaveFile(path, [this, svg, pngRatio](QIODevice& file) {
-        return svg ? WritePlotSvg(*plotArea_, file) : WritePlotPng(*plotArea_, pngRatio, file);
-    });
+    const PicturePainter paint = [this](QPainter& painter, qreal devicePixelRatio) {
+        plotArea_->PaintPicture(painter, devicePixelRatio);
+    };
+    SavePictureAs(this, dialogs_, *plotArea_, paint, "grafico", decadeCount_);
 }
 
 void GraphWindow::OnExportDataChosen() {
     if (!plotArea_->ShownPlot()) return;
-    const QString path =
-        dialogs_.chooseSaveFile(this, QStringLiteral("Esporta dati"), SuggestedPath("dati", "csv"),
-                                QStringLiteral("Dati CSV (*.csv)"));
-    if (path.isEmpty()) return;
-    const std::string csv = PlotCsv(*plotArea_->ShownPlot());
-    SaveFile(path, [&csv](QIODevice& file) {
-        return file.write(csv.data(), static_cast<qint64>(csv.size())) ==
-               static_cast<qint64>(csv.size());
-    });
-}
-
-QString GraphWindow::SuggestedPath(std::string_view stem, std::string_view suffix) const {
-    return QDir::home().filePath(ToQString(ExportFileName(stem, decadeCount_, Today(), suffix)));
-}
-
-void GraphWindow::SaveFile(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    if (!WriteFileSafely(path, write)) {
-        dialogs_.showMessage(this, FileNotSavedMessage(path));
-    }
+    ExportCsvAs(this, dialogs_, PlotCsv(*plotArea_->ShownPlot()), "dati", decadeCount_);
 }
 
 }  // namespace amp::ui

@@ -12,7 +12,6 @@
 #include "ui/graph_window/plot_files.h"
 #include "ui/message_box.h"
 
-class QIODevice;
 class QLabel;
 class QRadioButton;
 
@@ -20,13 +19,6 @@ namespace amp::ui {
 
 class PlotArea;
 class ValueLabel;
-
-// How a graph window asks the user beyond its own controls: the file dialog that asks where to
-// save, and the message box of a failed save.
-struct GraphWindowDialogs {
-    MessageSink showMessage = ShowModalMessage;
-    SaveFileChooser chooseSaveFile = AskSaveFileName;
-};
 
 // One of the six graph windows Form2 ... Form7: the plot area of its range and the side panel
 // that reads out the frequency and the modulus or the phase under the pointer, the mouse's or
@@ -55,10 +47,6 @@ class GraphWindow : public QWidget {
     void OnSaveImageChosen();
     void OnExportDataChosen();
     void ShowRowsOf(ReadoutMode mode);
-    // The path the file dialog suggests: the stem, the range, today's date and the suffix.
-    QString SuggestedPath(std::string_view stem, std::string_view suffix) const;
-    // Writes the file, or shows why it could not.
-    void SaveFile(const QString& path, const std::function<bool(QIODevice&)>& write);
 
     // The rows of one read-out mode: the two values and the captions beside them.
     struct ReadoutRows {

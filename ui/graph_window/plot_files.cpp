@@ -1,12 +1,15 @@
 #include "ui/graph_window/plot_files.h"
 
+#include <QDate>
+#include <QDir>
 #include <QFileDialog>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSvgGenerator>
 
-#include "ui/graph_window/plot_area.h"
+#include "graph/plot_export.h"
+#include "ui/qt_text.h"
 
 namespace amp::ui {
 namespace {
@@ -19,6 +22,22 @@ constexpr qreal kSvgDevicePixelRatio = 4.0;
 QString SuffixOf(const QString& type) {
     static const QRegularExpression kPattern(QStringLiteral("\\*\\.(\\w+)"));
     return kPattern.match(type).captured(1);
+}
+
+std::chrono::year_month_day Today() {
+    const QDate today = QDate::currentDate();
+    return {std::chrono::year(today.year()),
+            std::chrono::month(static_cast<unsigned>(today.month())),
+            std::chrono::day(static_cast<unsigned>(today.day()))};
+}
+
+QString SuggestedPath(std::string_view stem, int decadeCount, std::string_view suffix) {
+    return QDir::home().filePath(ToQString(ExportFileName(stem, decadeCount, Today(), suffix)));
+}
+
+void SaveOrSay(QWidget* window, const GraphWindowDialogs& dialogs, const QString& path,
+               const std::function<bool(QIODevice&)>& write) {
+    if (!WriteFileSafely(path, write)) dialogs.showMessage(window, FileNotSavedMessage(path));
 }
 
 }  // namespace
@@ -59,18 +78,30 @@ bool WritePictureSvg(const QWidget& area, const PicturePainter& paint, QIODevice
     return painter.end();
 }
 
-bool WritePlotPng(const PlotArea& plotArea, qreal devicePixelRatio, QIODevice& file) {
-    return WritePicturePng(
-        plotArea,
-        [&plotArea](QPainter& painter, qreal ratio) { plotArea.PaintPicture(painter, ratio); },
-        devicePixelRatio, file);
+void SavePictureAs(QWidget* window, const GraphWindowDialogs& dialogs, const QWidget& area,
+                   const PicturePainter& paint, std::string_view stem, int decadeCount) {
+    const QString path = dialogs.chooseSaveFile(
+        window, QStringLiteral("Salva immagine"), SuggestedPath(stem, decadeCount, "png"),
+        QStringLiteral("Immagine PNG (*.png);;Immagine SVG (*.svg)"));
+    if (path.isEmpty()) return;
+    const bool svg = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
+    const qreal pngRatio = kPngPixelsPerScreenPixel * area.devicePixelRatioF();
+    SaveOrSay(window, dialogs, path, [&](QIODevice& file) {
+        return svg ? WritePictureSvg(area, paint, file)
+                   : WritePicturePng(area, paint, pngRatio, file);
+    });
 }
 
-bool WritePlotSvg(const PlotArea& plotArea, QIODevice& file) {
-    return WritePictureSvg(
-        plotArea,
-        [&plotArea](QPainter& painter, qreal ratio) { plotArea.PaintPicture(painter, ratio); },
-        file);
+void ExportCsvAs(QWidget* window, const GraphWindowDialogs& dialogs, std::string_view csv,
+                 std::string_view stem, int decadeCount) {
+    const QString path = dialogs.chooseSaveFile(window, QStringLiteral("Esporta dati"),
+                                                SuggestedPath(stem, decadeCount, "csv"),
+                                                QStringLiteral("Dati CSV (*.csv)"));
+    if (path.isEmpty()) return;
+    SaveOrSay(window, dialogs, path, [csv](QIODevice& file) {
+        return file.write(csv.data(), static_cast<qint64>(csv.size())) ==
+               static_cast<qint64>(csv.size());
+    });
 }
 
 }  // namespace amp::ui

@@ -2,16 +2,16 @@
 
 #include <QString>
 #include <functional>
+#include <string_view>
 
 #include "ui/files/safe_write.h"
+#include "ui/message_box.h"
 
 class QIODevice;
 class QPainter;
 class QWidget;
 
 namespace amp::ui {
-
-class PlotArea;
 
 // Asks where to save a file: the dialog's caption, the suggested path and the file types offered
 // ("Immagine PNG (*.png);;Immagine SVG (*.svg)"). Returns the chosen path, or an empty text when
@@ -23,6 +23,13 @@ using SaveFileChooser = std::function<QString(QWidget* parent, const QString& ca
 // file type selected.
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
                         const QString& types);
+
+// How a window with a plot asks the user beyond its own controls: the file dialog that asks where
+// to save, and the message box of a failed save.
+struct GraphWindowDialogs {
+    MessageSink showMessage = ShowModalMessage;
+    SaveFileChooser chooseSaveFile = AskSaveFileName;
+};
 
 // A saved PNG has this many device pixels for each of the screen it is saved from, so that it stays
 // sharp when printed or zoomed.
@@ -38,10 +45,16 @@ bool WritePicturePng(const QWidget& area, const PicturePainter& paint, qreal dev
 // A widget's picture as SVG, its lines as lines, titled with its window's caption.
 bool WritePictureSvg(const QWidget& area, const PicturePainter& paint, QIODevice& file);
 
-// The plot area as the window shows it, as PNG at the given device pixel ratio.
-bool WritePlotPng(const PlotArea& plotArea, qreal devicePixelRatio, QIODevice& file);
+// What the context menus of the plots save, asked for and written alike in every window: the
+// suggested file is in the home folder, named after the stem, the plot's decade count and today.
+// A failed save is said in a message box over the window.
 
-// The plot area as the window shows it, as SVG with the curves as lines.
-bool WritePlotSvg(const PlotArea& plotArea, QIODevice& file);
+// "Salva immagine...": the area's picture as PNG or SVG, as the chosen name's suffix says.
+void SavePictureAs(QWidget* window, const GraphWindowDialogs& dialogs, const QWidget& area,
+                   const PicturePainter& paint, std::string_view stem, int decadeCount);
+
+// "Esporta dati...": the CSV text.
+void ExportCsvAs(QWidget* window, const GraphWindowDialogs& dialogs, std::string_view csv,
+                 std::string_view stem, int decadeCount);
 
 }  // namespace amp::ui

@@ -1,8 +1,5 @@
 #include "ui/tolerance_window/tolerance_window.h"
 
-#include <QDate>
-#include <QDir>
-#include <QIODevice>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -10,10 +7,8 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTimer>
-#include <chrono>
 
 #include "core/messages.h"
-#include "graph/plot_export.h"
 #include "graph/tolerance_plot.h"
 #include "graph/tolerance_report.h"
 #include "ui/fonts.h"
@@ -33,13 +28,6 @@ const QColor kWindowBackground(224, 224, 224);
 // A run shows its progress once it has lasted this long, and the bar moves at this pace.
 constexpr int kQuietMilliseconds = 100;
 constexpr int kProgressTickMilliseconds = 40;
-
-std::chrono::year_month_day Today() {
-    const QDate today = QDate::currentDate();
-    return {std::chrono::year(today.year()),
-            std::chrono::month(static_cast<unsigned>(today.month())),
-            std::chrono::day(static_cast<unsigned>(today.day()))};
-}
 
 QString NewSeed() {
     return QString::number(QRandomGenerator::system()->generate());
@@ -231,41 +219,14 @@ void ToleranceWindow::OnPointerMoved(QPointF twips) {
 }
 
 void ToleranceWindow::OnSaveImageChosen() {
-    const QString path = dialogs_.chooseSaveFile(
-        this, QStringLiteral("Salva immagine"), SuggestedPath("tolleranze-grafico", "png"),
-        QStringLiteral("Immagine PNG (*.png);;Immagine SVG (*.svg)"));
-    if (path.isEmpty()) return;
-    const bool svg = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
-    const qreal pngRatio = 2 * devicePixelRatioF();
-    const PicturePainter paint = [this](QPainter& painter, qreal ratio) {
-        plotArea_->PaintPicture(painter, ratio);
+    const PicturePainter paint = [this](QPainter& painter, qreal devicePixelRatio) {
+        plotArea_->PaintPicture(painter, devicePixelRatio);
     };
-    SaveFile(path, [this, svg, pngRatio, &paint](QIODevice& file) {
-        return svg ? WritePictureSvg(*plotArea_, paint, file)
-                   : WritePicturePng(*plotArea_, paint, pngRatio, file);
-    });
+    SavePictureAs(this, dialogs_, *plotArea_, paint, "tolleranze-grafico", kEvaluationDecades);
 }
 
 void ToleranceWindow::OnExportChosen(std::string_view stem, const std::string& csv) {
-    const QString path =
-        dialogs_.chooseSaveFile(this, QStringLiteral("Esporta dati"), SuggestedPath(stem, "csv"),
-                                QStringLiteral("Dati CSV (*.csv)"));
-    if (path.isEmpty()) return;
-    SaveFile(path, [&csv](QIODevice& file) {
-        return file.write(csv.data(), static_cast<qint64>(csv.size())) ==
-               static_cast<qint64>(csv.size());
-    });
-}
-
-QString ToleranceWindow::SuggestedPath(std::string_view stem, std::string_view suffix) const {
-    return QDir::home().filePath(
-        ToQString(ExportFileName(stem, kEvaluationDecades, Today(), suffix)));
-}
-
-void ToleranceWindow::SaveFile(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    if (!WriteFileSafely(path, write)) {
-        dialogs_.showMessage(this, FileNotSavedMessage(path));
-    }
+    ExportCsvAs(this, dialogs_, csv, stem, kEvaluationDecades);
 }
 
 }  // namespace amp::ui

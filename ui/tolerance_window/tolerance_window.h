@@ -10,9 +10,8 @@
 #include "core/field.h"
 #include "core/tolerance_analysis.h"
 #include "graph/tolerance_report.h"
-#include "ui/graph_window/graph_window.h"
+#include "ui/graph_window/plot_files.h"
 
-class QIODevice;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -67,8 +66,6 @@ class ToleranceWindow : public QWidget {
     void EndRun();
     void ShowResult(std::shared_ptr<const ToleranceResult> result);
     void ClearResult();
-    QString SuggestedPath(std::string_view stem, std::string_view suffix) const;
-    void SaveFile(const QString& path, const std::function<bool(QIODevice&)>& write);
 
     std::function<FieldTexts()> readTexts_;
     std::string decimalSeparator_;

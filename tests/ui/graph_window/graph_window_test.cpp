@@ -498,7 +498,9 @@ void GraphWindowTest::savesTheShownGraphAndItsSamples() {
     Option(window, "Option1")->setFocus();
     QBuffer screenResolution;
     screenResolution.open(QIODevice::WriteOnly);
-    QVERIFY(WritePlotPng(*plot, 1.0, screenResolution));
+    QVERIFY(WritePicturePng(
+        *plot, [plot](QPainter& painter, qreal ratio) { plot->PaintPicture(painter, ratio); }, 1.0,
+        screenResolution));
     QCOMPARE(QImage::fromData(screenResolution.data()),
              plot->grab().toImage().convertToFormat(QImage::Format_RGB32));
 
