@@ -6,7 +6,6 @@
 #include <optional>
 #include <string_view>
 
-#include "core/circuit_values.h"
 #include "core/field_check.h"
 #include "core/standard_series.h"
 
@@ -19,23 +18,22 @@ constexpr std::string_view kCsvHeader = "sigla,quantità,valore,valore nel campo
 struct PassivePart {
     Field field;
     int count;
-    double siFactor;
     std::string_view siSymbol;
 };
 
 constexpr std::array<PassivePart, 12> kPassiveParts{{
-    {Field::R1, 1, kOhmPerKiloOhm, "Ω"},
-    {Field::R2, 1, kOhmPerKiloOhm, "Ω"},
-    {Field::R3, 1, kOhmPerKiloOhm, "Ω"},
-    {Field::R4, 1, kOhmPerKiloOhm, "Ω"},
-    {Field::R5, 1, kOhmPerKiloOhm, "Ω"},
-    {Field::R, 2, kOhmPerKiloOhm, "Ω"},
-    {Field::C1, 1, kFaradPerMicrofarad, "F"},
-    {Field::C2, 1, kFaradPerPicofarad, "F"},
-    {Field::C3, 1, kFaradPerMicrofarad, "F"},
-    {Field::C4, 1, kFaradPerPicofarad, "F"},
-    {Field::C5, 1, kFaradPerMicrofarad, "F"},
-    {Field::C6, 1, kFaradPerMicrofarad, "F"},
+    {Field::R1, 1, "Ω"},
+    {Field::R2, 1, "Ω"},
+    {Field::R3, 1, "Ω"},
+    {Field::R4, 1, "Ω"},
+    {Field::R5, 1, "Ω"},
+    {Field::R, 2, "Ω"},
+    {Field::C1, 1, "F"},
+    {Field::C2, 1, "F"},
+    {Field::C3, 1, "F"},
+    {Field::C4, 1, "F"},
+    {Field::C5, 1, "F"},
+    {Field::C6, 1, "F"},
 }};
 
 constexpr std::array<std::string_view, 2> kOpAmps{"U1", "U2"};
@@ -79,7 +77,7 @@ Outcome<std::string> PartsListCsv(const FieldTexts& texts) {
         const double value = ReadFieldNumber(typed);
         const std::optional<StandardSeries> series = SmallestSeriesHolding(value);
         AppendLine(csv, {FieldSymbol(part.field), std::to_string(part.count),
-                         SiNumber(value * part.siFactor) + ' ' + std::string(part.siSymbol),
+                         SiNumber(value * SiFactor(part.field)) + ' ' + std::string(part.siSymbol),
                          typed + ' ' + std::string(FieldUnitName(part.field)),
                          series ? SeriesName(*series) : std::string_view()});
     }
