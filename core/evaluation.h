@@ -23,8 +23,8 @@ struct EvaluationCaptions {
     bool operator==(const EvaluationCaptions&) const = default;
 };
 
-// The band of a response: its mid-band gain, as Label40 writes a modulus ("0.00"), and its lower
-// and upper cut-off frequencies, as Label47 ("0.0") and Label48 ("0") write them.
+// The band of a response: its mid-band gain, as the evaluation writes a modulus ("0.00"), and its
+// lower and upper cut-off frequencies, as it writes the effective fi ("0.0") and fs ("0").
 struct BandFigures {
     std::string gain;
     std::string lowerCutoff;

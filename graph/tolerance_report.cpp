@@ -12,7 +12,7 @@ struct FigureFormat {
     int decimals;
 };
 
-// The captions' patterns of Label47, Label48, Label40 and Label44.
+// The patterns of the evaluation's captions: the effective fi and fs, a modulus and a phase.
 constexpr std::array<FigureFormat, kToleranceFigureCount> kFigures{{
     {"fi effettiva [Hz]", 1},
     {"fs effettiva [Hz]", 0},
