@@ -8,10 +8,6 @@ namespace amp::ui {
 namespace {
 
 constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kGreen{0, 255, 0};
-constexpr Rgb kOrange{255, 128, 0};
-// Text in the reference lines' pure green is hard to read on white.
-constexpr Rgb kGreenText{0, 160, 0};
 
 constexpr int kDecadeTickTop = 7890;
 constexpr int kDecadeTickBottom = 8070;
@@ -47,14 +43,14 @@ std::vector<FrameLine> FrameLines(int decadeCount) {
     std::vector<FrameLine> lines{
         {"Line1", 120, 120, 120, 7980, kBlack, Solid},
         {"Line2", 120, 7980, 11100, 7980, kBlack, Solid},
-        {"Line3", 2190, 480, 9120, 480, kGreen, DashDot},
-        {"Line4", 270, 480, 30, 480, kGreen, Solid},
-        {"Line16", 1380, 2670, 10410, 2670, kGreen, DashDotDot},
+        {"Line3", 2190, 480, 9120, 480, kLevelLineGreen, DashDot},
+        {"Line4", 270, 480, 30, 480, kLevelLineGreen, Solid},
+        {"Line16", 1380, 2670, 10410, 2670, kLevelLineGreen, DashDotDot},
         {"Line6", 300, 3780, 11100, 3780, kPhaseRed, DashDotDot},
-        {"Line11", 300, 780, 11370, 780, kOrange, DashDotDot},
-        {"Line13", 210, 2280, 11310, 2280, kOrange, DashDotDot},
-        {"Line14", 240, 5280, 11310, 5280, kOrange, DashDotDot},
-        {"Line10", 270, 6780, 11400, 6780, kOrange, DashDotDot},
+        {"Line11", 300, 780, 11370, 780, kPhaseGridOrange, DashDotDot},
+        {"Line13", 210, 2280, 11310, 2280, kPhaseGridOrange, DashDotDot},
+        {"Line14", 240, 5280, 11310, 5280, kPhaseGridOrange, DashDotDot},
+        {"Line10", 270, 6780, 11400, 6780, kPhaseGridOrange, DashDotDot},
         {"Line23", 90, 780, 150, 780, kBlack, Solid},
         {"Line24", 90, 3780, 180, 3780, kBlack, Solid},
         {"Line9", 60, 6780, 180, 6780, kBlack, Solid},
@@ -89,10 +85,10 @@ std::vector<FrameLabel> FrameLabels(int decadeCount) {
         {"Label4", "0°", 11460, 3660, 615, kLabelHeight, kPhaseRed, Centre},
         {"Label6", "-45°", 11520, 5160, 615, kLabelHeight, kPhaseRed, Centre},
         {"Label3", "-90°", 11550, 6690, 615, kLabelHeight, kPhaseRed, Centre},
-        {"Label8", "Gmax=", 11100, 390, 600, kLabelHeight, kGreenText, Left},
-        {"Label1", "", 11700, 390, 555, kLabelHeight, kGreenText, Left, Gmax},
-        {"Label9", "0.707 Gmax=", 10680, 2550, 990, kLabelHeight, kGreenText, Left},
-        {"Label17", "", 11670, 2550, 585, kLabelHeight, kGreenText, Left, HalfPowerLevel},
+        {"Label8", "Gmax=", 11100, 390, 600, kLabelHeight, kLevelTextGreen, Left},
+        {"Label1", "", 11700, 390, 555, kLabelHeight, kLevelTextGreen, Left, Gmax},
+        {"Label9", "0.707 Gmax=", 10680, 2550, 990, kLabelHeight, kLevelTextGreen, Left},
+        {"Label17", "", 11670, 2550, 585, kLabelHeight, kLevelTextGreen, Left, HalfPowerLevel},
         {"Label12", "[Hz]", 11580, 7920, 600, kLabelHeight, kBlack, Left},
         {DecadeLabelName(decadeCount, 0), "", 90, kFrequencyLabelTop, 600, kLabelHeight, kBlack,
          Left, DecadeFrequency, 0},

@@ -7,6 +7,12 @@
 
 namespace amp::ui {
 
+// The colours of the frame that other plots repeat: the Gmax level lines, their captions (the
+// lines' pure green is hard to read on white) and the orange of the phase grid.
+inline constexpr Rgb kLevelLineGreen{0, 255, 0};
+inline constexpr Rgb kLevelTextGreen{0, 160, 0};
+inline constexpr Rgb kPhaseGridOrange{255, 128, 0};
+
 enum class DashStyle { Solid, DashDot, DashDotDot };
 
 // A straight line of the plot area's fixed frame, in plot-area twips.

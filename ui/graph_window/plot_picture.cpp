@@ -14,8 +14,6 @@
 namespace amp::ui {
 namespace {
 
-const QColor kBorderColour(128, 128, 128);
-
 Qt::Alignment ToQtAlignment(TextAlignment alignment) {
     const Qt::Alignment horizontal =
         alignment == TextAlignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
@@ -66,7 +64,7 @@ QRect PlotAreaRect() {
 
 void PaintFrameAndBorder(QPainter& painter, const std::vector<FrameLine>& lines) {
     PaintFrame(painter, lines);
-    painter.setPen(kBorderColour);
+    painter.setPen(kPlotBorderColour);
     painter.drawRect(PlotAreaRect().adjusted(0, 0, -1, -1));
 }
 

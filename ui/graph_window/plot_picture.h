@@ -14,6 +14,9 @@ class QPainter;
 
 namespace amp::ui {
 
+// The grey border around a plot area.
+inline const QColor kPlotBorderColour(128, 128, 128);
+
 // A caption of the plot area: its text laid out with the flags in its rectangle, in the plot
 // area's pixels, in its font and colour.
 struct PlotCaption {

@@ -13,6 +13,7 @@
 #include "ui/fonts.h"
 #include "ui/graph_window/graph_window_style.h"
 #include "ui/graph_window/plot_image.h"
+#include "ui/graph_window/plot_picture.h"
 #include "ui/qt_text.h"
 #include "ui/tolerance_window/band_frame_layout.h"
 #include "ui/tolerance_window/band_style.h"
@@ -21,9 +22,6 @@
 namespace amp::ui {
 namespace {
 
-const QColor kBorderColour(128, 128, 128);
-const QColor kLevelTextColour(0, 160, 0);
-constexpr Rgb kLevelLineColour{0, 255, 0};
 // The graph windows' level lines and captions: Line3 and Line16, "Gmax=" and "0.707 Gmax=" a
 // little above them, with their values to the right; here at the nominal maximum's height.
 constexpr int kGmaxLineLeft = 2190;
@@ -128,14 +126,14 @@ void BandPlotArea::PaintResult(QPainter& painter, const Shown& shown,
     const auto level = [&](double modulus, int left, int right, DashStyle dash, const QString& name,
                            int nameLeft, const QString& value) {
         const double y = ModulusY(modulus, shown.scale);
-        painter.setPen(FramePen(kLevelLineColour, dash));
+        painter.setPen(FramePen(kLevelLineGreen, dash));
         painter.drawLine(TwipsPoint(left, y), TwipsPoint(right, y));
         const double top = y - kCaptionAboveLine;
         PaintCaption(painter, QRectF(nameLeft, top, kLevelValueLeft - nameLeft, kCaptionHeight),
-                     name, kLevelTextColour, Qt::AlignLeft | Qt::AlignTop);
+                     name, ToQColor(kLevelTextGreen), Qt::AlignLeft | Qt::AlignTop);
         PaintCaption(painter,
                      QRectF(kLevelValueLeft, top, kPlotAreaWidth - kLevelValueLeft, kCaptionHeight),
-                     value, kLevelTextColour, Qt::AlignLeft | Qt::AlignTop);
+                     value, ToQColor(kLevelTextGreen), Qt::AlignLeft | Qt::AlignTop);
     };
     level(gmax, kGmaxLineLeft, kGmaxLineRight, DashStyle::DashDot, QStringLiteral("Gmax="),
           kGmaxCaptionLeft, shown.gmaxCaption);
@@ -164,7 +162,7 @@ void BandPlotArea::PaintPicture(QPainter& painter, qreal devicePixelRatio) const
         PaintCaption(painter, QRectF(label.left, label.top, label.width, label.height),
                      ToQString(label.caption), ToQColor(label.colour), alignment | Qt::AlignTop);
     }
-    painter.setPen(kBorderColour);
+    painter.setPen(kPlotBorderColour);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

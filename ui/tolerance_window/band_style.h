@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "ui/curve_colours.h"
+#include "ui/graph_window/plot_frame_layout.h"
 
 namespace amp::ui {
 
@@ -12,6 +13,6 @@ namespace amp::ui {
 inline const QColor kBandColour(200, 200, 200);
 inline const QColor kEnvelopeColour(128, 128, 128);
 inline const QColor kNominalColour = ToQColor(kModulusBlack);
-inline constexpr Rgb kTargetColour{255, 128, 0};
+inline constexpr Rgb kTargetColour = kPhaseGridOrange;
 
 }  // namespace amp::ui
