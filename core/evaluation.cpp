@@ -8,6 +8,7 @@
 #include "core/messages.h"
 #include "core/number_format.h"
 #include "core/response_sweep.h"
+#include "core/sweep_scan.h"
 #include "core/transfer_function.h"
 
 namespace amp {
@@ -21,26 +22,23 @@ bool NearHalfPower(double sample, double maxModulus) {
 }
 
 template <class Slope>
-int FindCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n, Slope slope) {
-    // Samples far from the half-power level are passed over four at a time, by comparisons
-    // without a branch each, without a division and without the slope test, whose outcome flips
-    // from sample to sample where the response is flat. For a normal, finite maximum the bounds
-    // lie well outside the tolerance, so the same sample is found.
-    constexpr int kPassedTogether = 4;
+int FindCutoffIndex(std::span<const double> sweep, double maxModulus, int n, Slope slope) {
+    // Samples far from the half-power level are passed over in vector registers, without a
+    // division and without the slope test, whose outcome flips from sample to sample where the
+    // response is flat. For a normal, finite maximum the bounds lie well outside the tolerance,
+    // so the same sample is found.
     const bool prefilter = maxModulus >= std::numeric_limits<double>::min() &&
                            maxModulus <= std::numeric_limits<double>::max();
     const double below = 0.6 * maxModulus;
     const double above = 0.8 * maxModulus;
-    const auto far = [&](int i) { return sweep[i] < below || sweep[i] > above; };
-    for (int first = 0; first <= n; first += kPassedTogether) {
-        const int end = std::min(first + kPassedTogether, n + 1);
-        if (prefilter && end - first == kPassedTogether &&
-            (far(first) & far(first + 1) & far(first + 2) & far(first + 3))) {
-            continue;
+    const std::span<const double> samples = sweep.first(static_cast<std::size_t>(n) + 1);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        if (prefilter && (samples[i] < below || samples[i] > above)) {
+            i = FirstWithin(samples, i, below, above);
+            if (i == samples.size()) break;
         }
-        for (int i = first; i < end; ++i) {
-            if (prefilter && far(i)) continue;
-            if (slope(sweep[i + 1], sweep[i]) && NearHalfPower(sweep[i], maxModulus)) return i;
+        if (slope(sweep[i + 1], sweep[i]) && NearHalfPower(sweep[i], maxModulus)) {
+            return static_cast<int>(i);
         }
     }
     return n + 1;
@@ -75,12 +73,12 @@ std::vector<double> SweepModulus(const CircuitValues& values, int n, SweepPool* 
     return sweep;
 }
 
-int FindLowerCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n) {
+int FindLowerCutoffIndex(std::span<const double> sweep, double maxModulus, int n) {
     return FindCutoffIndex(sweep, maxModulus, n,
                            [](double next, double here) { return next > here; });
 }
 
-int FindUpperCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n) {
+int FindUpperCutoffIndex(std::span<const double> sweep, double maxModulus, int n) {
     return FindCutoffIndex(sweep, maxModulus, n,
                            [](double next, double here) { return next < here; });
 }

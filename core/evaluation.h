@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,8 +54,8 @@ std::vector<double> SweepModulus(const CircuitValues& values, int n, SweepPool* 
 
 // First sample within 0.01 of 1/sqrt(2) of the maximum while the modulus rises (lower) or falls
 // (upper); n + 1 when none qualifies.
-int FindLowerCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n);
-int FindUpperCutoffIndex(const std::vector<double>& sweep, double maxModulus, int n);
+int FindLowerCutoffIndex(std::span<const double> sweep, double maxModulus, int n);
+int FindUpperCutoffIndex(std::span<const double> sweep, double maxModulus, int n);
 
 // "Calcola Modulo e Fase, fi e fs effettive": from the field texts to the four captions, written
 // with the given decimal separator, or the one message to show. A pool shares the sweep among

@@ -58,7 +58,7 @@ void SweepResponse(const CircuitValues& values, int decades, int n, std::span<do
     }
 }
 
-double SweepMaximum(const std::vector<double>& sweep, int n) {
+double SweepMaximum(std::span<const double> sweep, int n) {
     // Equal to the sample-by-sample search, which keeps the last sample that equals the largest
     // value (a NaN never replaces, and a NaN first stays), but with four running maxima side by
     // side, so that no comparison waits for the one before.

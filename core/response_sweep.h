@@ -24,6 +24,6 @@ void SweepResponse(const CircuitValues& values, int decades, int n, std::span<do
                    std::span<double> phases, SweepPool* pool);
 
 // The largest of samples 0 ... n: the first, replaced by each later one that is not smaller.
-double SweepMaximum(const std::vector<double>& sweep, int n);
+double SweepMaximum(std::span<const double> sweep, int n);
 
 }  // namespace amp

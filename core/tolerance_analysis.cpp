@@ -4,11 +4,11 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 
 #include "core/band_histograms.h"
 #include "core/messages.h"
 #include "core/sweep_pool.h"
+#include "core/sweep_scan.h"
 
 namespace amp {
 namespace {
@@ -22,45 +22,30 @@ constexpr int kSummarySamplesBetweenStops = 16384;
 // histograms take their memory once. Only the trials' five figures grow with their number, 40
 // bytes a trial, so an analysis at N = 195576 stays within a few hundred megabytes.
 constexpr std::int64_t kChunkBytes = std::int64_t{48} << 20;
-constexpr int kMostChunkTrials = 256;
+constexpr int kMostChunkTrials = 1024;
 constexpr std::int64_t kHistogramBytes = std::int64_t{160} << 20;
-// Samples counted together by one thread: their histograms stay in its fastest cache. The chunk
-// keeps runs of such blocks together, so that a trial writes its moduli in few pieces.
+// Samples counted together by one thread: their histograms stay in its fastest cache.
 constexpr int kBandBlockSamples = 16;
-constexpr int kBlocksPerRun = 16;
-constexpr int kRunSamples = kBlocksPerRun * kBandBlockSamples;
-static_assert(TrialSweep::kSweptBlock % kBandBlockSamples == 0);
+// The chunk's rows start on cache lines and lie an odd number of lines apart, so that the band,
+// reading a block of every row, spreads its reads over all the cache's sets.
+constexpr std::size_t kLineDoubles = 64 / sizeof(double);
+
+// Rows of at least the given doubles, whole cache lines, an odd number of them.
+std::size_t RowStride(std::size_t doubles) {
+    const std::size_t lines = (doubles + kLineDoubles - 1) / kLineDoubles;
+    return (lines | 1) * kLineDoubles;
+}
+
+double* AlignedToLine(double* memory) {
+    const std::size_t misplaced = reinterpret_cast<std::uintptr_t>(memory) % 64 / sizeof(double);
+    return memory + (misplaced == 0 ? 0 : kLineDoubles - misplaced);
+}
 
 int BinCount(int sampleCount) {
     const std::int64_t fitting =
         kHistogramBytes / static_cast<std::int64_t>(sizeof(std::uint32_t) * sampleCount);
     return static_cast<int>(std::clamp<std::int64_t>(fitting, 2, BandHistograms::kMostBins));
 }
-
-// Sweep rows for the threads that sweep at the same time, kept from trial to trial: a row is as
-// long as the sweep, too long to allocate and clear for each trial.
-class SpareRows {
-  public:
-    explicit SpareRows(std::size_t rowSize) : rowSize_(rowSize) {}
-
-    std::vector<double> Take() {
-        const std::lock_guard lock(mutex_);
-        if (rows_.empty()) return std::vector<double>(rowSize_);
-        std::vector<double> row = std::move(rows_.back());
-        rows_.pop_back();
-        return row;
-    }
-
-    void Give(std::vector<double> row) {
-        const std::lock_guard lock(mutex_);
-        rows_.push_back(std::move(row));
-    }
-
-  private:
-    std::size_t rowSize_;
-    std::mutex mutex_;
-    std::vector<std::vector<double>> rows_;
-};
 
 class Analysis {
   public:
@@ -77,13 +62,13 @@ class Analysis {
     std::optional<bool> SweepTrials(int first, int count);
     // Counts the chunk's first count trials into the band; false when stopped.
     bool CountBand(int count);
-    // Where the chunk keeps the moduli of a block of samples of one of its trials. A run of
-    // blocks holds its samples trial after trial: a trial writes a few runs, each in one piece,
-    // and the band reads a block of every trial at a fixed stride.
+    // The chunk's row of one of its trials: the trial's sweep.
+    double* ChunkRow(int trialInChunk) {
+        return rows_ + rowStride_ * static_cast<std::size_t>(trialInChunk);
+    }
+    // Where the chunk keeps the moduli of a block of samples of one of its trials.
     double* ChunkBlock(int block, int trialInChunk) {
-        const auto run = static_cast<std::size_t>(block / kBlocksPerRun);
-        return &chunk_[(run * chunkTrials_ + trialInChunk) * kRunSamples +
-                       (block % kBlocksPerRun) * kBandBlockSamples];
+        return ChunkRow(trialInChunk) + block * kBandBlockSamples;
     }
     // The statistics and the band, or nothing when stopped on the way.
     std::optional<ToleranceResult> Summary(const std::vector<double>& nominalSweep);
@@ -95,12 +80,12 @@ class Analysis {
     TrialSweep sweep_;
     int sampleCount_;
     int blockCount_;
-    // Samples a trial takes in the chunk: its blocks, in whole runs.
-    int chunkSamples_;
+    // Doubles from one row of the chunk to the next.
+    std::size_t rowStride_;
     int chunkTrials_;
-    // Left uninitialised: each place the band reads is written by its trial first.
     std::unique_ptr<double[]> chunk_;
-    SpareRows spareRows_;
+    // The first row, on a cache line.
+    double* rows_;
     // Indexed by ToleranceFigure, then by trial.
     std::array<std::vector<double>, kToleranceFigureCount> figures_;
     BandHistograms band_;
@@ -115,18 +100,22 @@ Analysis::Analysis(const EvaluationInputs& design, const ToleranceSettings& sett
       sweep_(design.f, design.n),
       sampleCount_(design.n + 1),
       blockCount_((sampleCount_ + kBandBlockSamples - 1) / kBandBlockSamples),
-      chunkSamples_((blockCount_ + kBlocksPerRun - 1) / kBlocksPerRun * kRunSamples),
+      rowStride_(RowStride(
+          std::max(sweep_.RowSize(), static_cast<std::size_t>(blockCount_) * kBandBlockSamples))),
       chunkTrials_(static_cast<int>(std::min<std::int64_t>(
-          settings.trials,
-          std::clamp<std::int64_t>(kChunkBytes / (std::int64_t{chunkSamples_} * sizeof(double)), 1,
-                                   kMostChunkTrials)))),
-      chunk_(std::make_unique_for_overwrite<double[]>(static_cast<std::size_t>(chunkSamples_) *
-                                                      chunkTrials_)),
-      // Room to copy whole blocks of samples out of a row.
-      spareRows_(
-          std::max(sweep_.RowSize(), static_cast<std::size_t>(blockCount_) * kBandBlockSamples)),
+          settings.trials, std::clamp<std::int64_t>(
+                               kChunkBytes / static_cast<std::int64_t>(rowStride_ * sizeof(double)),
+                               1, kMostChunkTrials)))),
+      chunk_(
+          std::make_unique_for_overwrite<double[]>(rowStride_ * chunkTrials_ + kLineDoubles - 1)),
+      rows_(AlignedToLine(chunk_.get())),
       band_(sampleCount_, BinCount(sampleCount_)) {
     for (auto& figure : figures_) figure.resize(static_cast<std::size_t>(settings.trials));
+    // A trial's sweep leaves the end of its row alone; the band's last block reads it but never
+    // counts it.
+    for (int inChunk = 0; inChunk < chunkTrials_; ++inChunk) {
+        std::fill(ChunkRow(inChunk) + sweep_.RowSize(), ChunkRow(inChunk) + rowStride_, 0.0);
+    }
 }
 
 void Analysis::Share(int callCount, const std::function<void(int)>& call) const {
@@ -149,24 +138,13 @@ std::optional<bool> Analysis::SweepTrials(int first, int count) {
             const CircuitValues values =
                 DrawTrialValues(design_.values, settings_.tolerances, settings_.distribution,
                                 settings_.seed, static_cast<std::uint64_t>(trial));
-            std::vector<double> row = spareRows_.Take();
-            // Whole blocks of the band, a fixed size the compiler copies inline; what the last
-            // one takes past sample N is never counted.
-            const auto copy = [&](int from, int count) {
-                for (int block = from / kBandBlockSamples; block * kBandBlockSamples < from + count;
-                     ++block) {
-                    const double* moduli = row.data() + block * kBandBlockSamples;
-                    double* to = ChunkBlock(block, inChunk);
-                    for (int j = 0; j < kBandBlockSamples; ++j) to[j] = moduli[j];
-                }
-            };
-            const std::optional<TrialFigures> figures = sweep_.Run(values, row, copy);
+            const std::optional<TrialFigures> figures =
+                sweep_.Run(values, {ChunkRow(inChunk), sweep_.RowSize()});
             if (figures) {
                 for (int j = 0; j < kToleranceFigureCount; ++j) figures_[j][trial] = (*figures)[j];
             } else {
                 undefined.store(true, std::memory_order_relaxed);
             }
-            spareRows_.Give(std::move(row));
         });
         if (undefined.load(std::memory_order_relaxed)) return false;
     }
@@ -182,23 +160,17 @@ bool Analysis::CountBand(int count) {
             const int block = done + k;
             const int from = block * kBandBlockSamples;
             const int size = std::min(kBandBlockSamples, sampleCount_ - from);
-            // The smallest and largest first, trial by trial without a branch (the last block's
-            // places past sample N hold leftovers, never used), then the counts without a test.
+            // The smallest and largest first (the last block's places past sample N hold
+            // leftovers, never used), then the counts without a test.
             std::array<double, kBandBlockSamples> low;
             std::array<double, kBandBlockSamples> high;
-            std::copy_n(ChunkBlock(block, 0), kBandBlockSamples, low.begin());
-            high = low;
-            for (int inChunk = 1; inChunk < count; ++inChunk) {
-                const double* moduli = ChunkBlock(block, inChunk);
-                for (int j = 0; j < kBandBlockSamples; ++j) {
-                    low[j] = moduli[j] < low[j] ? moduli[j] : low[j];
-                    high[j] = moduli[j] > high[j] ? moduli[j] : high[j];
-                }
-            }
+            ColumnExtremes(ChunkBlock(block, 0), rowStride_, static_cast<std::size_t>(count),
+                           kBandBlockSamples, low.data(), high.data());
             for (int j = 0; j < size; ++j) band_.Widen(from + j, low[j], high[j]);
             // Sample by sample: its bins and where they start stay in registers.
             for (int j = 0; j < size; ++j) {
-                band_.Count(from + j, ChunkBlock(block, 0) + j, kRunSamples, count);
+                band_.Count(from + j, ChunkBlock(block, 0) + j,
+                            static_cast<std::ptrdiff_t>(rowStride_), count);
             }
         });
     }

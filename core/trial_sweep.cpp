@@ -6,6 +6,7 @@
 #include "core/evaluation.h"
 #include "core/ratio_kernel.h"
 #include "core/response_sweep.h"
+#include "core/sweep_scan.h"
 #include "core/transfer_function.h"
 
 namespace amp {
@@ -23,28 +24,20 @@ std::size_t TrialSweep::RowSize() const {
     return std::max(frequencies_.size(), static_cast<std::size_t>(n_) + 3);
 }
 
-std::optional<TrialFigures> TrialSweep::Run(
-    const CircuitValues& values, std::vector<double>& row,
-    const std::function<void(int first, int count)>& swept) const {
-    static_assert(kSweptBlock % kRatioKernelMultiple == 0);
-    const int frequencyCount = static_cast<int>(frequencies_.size());
-    for (int first = 0; first < frequencyCount; first += kSweptBlock) {
-        const int count = std::min(kSweptBlock, frequencyCount - first);
-        RatioKernel(values, frequencies_.data() + first, static_cast<std::size_t>(count),
-                    row.data() + first, nullptr);
-        if (swept) swept(first, count);
-    }
+std::optional<TrialFigures> TrialSweep::Run(const CircuitValues& values,
+                                            std::span<double> row) const {
+    RatioKernel(values, frequencies_.data(), frequencies_.size(), row.data(), nullptr);
     // The evaluation's ModulusSweep ends in two zeros.
     row[n_ + 1] = 0.0;
     row[n_ + 2] = 0.0;
     const Response atF = TransferFunction(values, f_);
     if (!std::isfinite(atF.Modulus) || !std::isfinite(atF.PhaseDeg)) return std::nullopt;
-    if (!std::all_of(row.begin(), row.begin() + n_ + 1,
-                     [](double m) { return std::isfinite(m); })) {
-        return std::nullopt;
-    }
-    const double maxModulus = SweepMaximum(row, n_);
-    if (maxModulus == 0.0) return std::nullopt;
+    // Where every sample is finite, the largest is SweepMaximum's but for the sign of a zero,
+    // and a zero maximum is refused.
+    const std::optional<double> largest =
+        FiniteMaximum(row.first(static_cast<std::size_t>(n_) + 1));
+    if (!largest || *largest == 0.0) return std::nullopt;
+    const double maxModulus = *largest;
     return TrialFigures{
         SweepFrequency(kEvaluationDecades, FindLowerCutoffIndex(row, maxModulus, n_), n_),
         SweepFrequency(kEvaluationDecades, FindUpperCutoffIndex(row, maxModulus, n_), n_),

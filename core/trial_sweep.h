@@ -1,8 +1,8 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "core/circuit_values.h"
@@ -35,13 +35,8 @@ class TrialSweep {
 
     // Sweeps the values into the row, of at least RowSize entries, and returns the figures
     // exactly as the evaluation computes them, or nothing where the evaluation refuses the values
-    // as giving no defined response. The row is swept kSweptBlock samples at a time (the last
-    // block may be shorter), and each block goes to swept (its first sample and its size) while
-    // it is still in the processor's cache.
-    static constexpr int kSweptBlock = 2048;
-    std::optional<TrialFigures> Run(
-        const CircuitValues& values, std::vector<double>& row,
-        const std::function<void(int first, int count)>& swept = {}) const;
+    // as giving no defined response.
+    std::optional<TrialFigures> Run(const CircuitValues& values, std::span<double> row) const;
 
   private:
     double f_;

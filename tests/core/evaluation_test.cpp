@@ -62,7 +62,7 @@ TEST(CutoffSearch, TheMaximumIsTheLastOfTheLargestSamples) {
         }
         EXPECT_EQ(SweepMaximum(rising, n), expected) << n;
     }
-    EXPECT_TRUE(std::isnan(SweepMaximum({nan, 1.0, 2.0, 3.0, 4.0, 5.0}, 5)));
+    EXPECT_TRUE(std::isnan(SweepMaximum(std::vector{nan, 1.0, 2.0, 3.0, 4.0, 5.0}, 5)));
 }
 
 TEST(CutoffSearch, NoQualifyingSampleGivesOnePastTheEnd) {
