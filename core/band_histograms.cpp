@@ -29,6 +29,7 @@ BandHistograms::BandHistograms(int sampleCount, int binCount)
       counts_(Index(sampleCount) * stride_, 0),
       firstKey_(Index(sampleCount), 0),
       shift_(Index(sampleCount), kFinestShift),
+      totals_(Index(sampleCount), 0),
       minimum_(Index(sampleCount), std::numeric_limits<double>::infinity()),
       maximum_(Index(sampleCount), 0.0) {}
 
@@ -74,10 +75,7 @@ double BandHistograms::Percentile(int sample, int percent) const {
     const std::uint32_t shift = shift_[s];
     const std::uint32_t* counts = CountsOf(s);
     const std::size_t from = (Bits(minimum_[s]) >> shift) - firstKey_[s];
-    const std::size_t to = (Bits(maximum_[s]) >> shift) - firstKey_[s];
-    std::int64_t total = 0;
-    for (std::size_t bin = from; bin <= to; ++bin) total += counts[bin];
-    const std::int64_t rank = NearestRank(total, percent);
+    const std::int64_t rank = NearestRank(totals_[s], percent);
     std::int64_t counted = 0;
     std::size_t bin = from;
     while (counted + counts[bin] < rank) counted += counts[bin++];

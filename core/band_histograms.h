@@ -35,6 +35,7 @@ class BandHistograms {
         const std::uint32_t shift = shift_[s];
         const std::uint64_t firstKey = firstKey_[s];
         for (int k = 0; k < count; ++k) ++counts[(Bits(moduli[k * stride]) >> shift) - firstKey];
+        totals_[s] += count;
     }
 
     double Minimum(int sample) const { return minimum_[Index(sample)]; }
@@ -60,6 +61,8 @@ class BandHistograms {
     std::vector<std::uint32_t> counts_;
     std::vector<std::uint64_t> firstKey_;
     std::vector<std::uint32_t> shift_;
+    // The moduli counted, per sample.
+    std::vector<std::int64_t> totals_;
     // A sample without moduli has a minimum above its maximum.
     std::vector<double> minimum_;
     std::vector<double> maximum_;

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 // Compiled once per instruction set that Highway targets; the processor's best one is chosen at
 // run time.
 #undef HWY_TARGET_INCLUDE
 #define HWY_TARGET_INCLUDE "core/sweep_scan.cpp"
+#include "hwy/cache_control.h"
 #include "hwy/foreach_target.h"  // IWYU pragma: keep
 #include "hwy/highway.h"
 
@@ -27,12 +29,14 @@ std::optional<double> FiniteMaximumOf(std::span<const double> samples) {
             return std::nullopt;
         return *std::max_element(samples.begin(), samples.end());
     }
+    // A sample is finite when its magnitude is at most the largest double, which a NaN is not.
+    const auto mostFinite = hn::Set(d, std::numeric_limits<double>::max());
     auto largest = hn::LoadU(d, samples.data());
-    auto finite = hn::IsFinite(largest);
+    auto finite = hn::Le(hn::Abs(largest), mostFinite);
     const auto take = [&](std::size_t i) {
         const auto v = hn::LoadU(d, samples.data() + i);
         largest = hn::Max(largest, v);
-        finite = hn::And(finite, hn::IsFinite(v));
+        finite = hn::And(finite, hn::Le(hn::Abs(v), mostFinite));
     };
     std::size_t i = lanes;
     for (; i + lanes <= samples.size(); i += lanes) take(i);
@@ -68,6 +72,7 @@ void ColumnExtremesOf(const double* first, std::size_t stride, std::size_t rows,
         auto smallest = hn::LoadU(d, first + c);
         auto largest = smallest;
         for (std::size_t r = 1; r < rows; ++r) {
+            hwy::Prefetch(first + (r + 8) * stride + c);
             const auto v = hn::LoadU(d, first + r * stride + c);
             smallest = hn::Min(smallest, v);
             largest = hn::Max(largest, v);

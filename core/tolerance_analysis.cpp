@@ -13,11 +13,12 @@
 namespace amp {
 namespace {
 
-// Work per call of the pool, so that each call lasts a millisecond or two: sample sweeps in the
-// trials' part, histogram counts in the band's part. The summary looks for a stop as often.
-constexpr std::int64_t kSweptSamplesPerCall = std::int64_t{1} << 19;
+// Work per call of the pool, so that each call lasts a few milliseconds at most and a stop is
+// seen soon: sample sweeps in the trials' part, histogram counts in the band's part, samples in
+// the summary's. A million trials take tens of milliseconds per figure.
+constexpr std::int64_t kSweptSamplesPerCall = std::int64_t{1} << 20;
 constexpr std::int64_t kCountsPerCall = std::int64_t{1} << 21;
-constexpr int kSummarySamplesBetweenStops = 16384;
+constexpr int kSummarySamplesPerCall = 256;
 // The moduli of a chunk of trials wait in memory until the band has counted them; the band's
 // histograms take their memory once. Only the trials' five figures grow with their number, 40
 // bytes a trial, so an analysis at N = 195576 stays within a few hundred megabytes.
@@ -181,21 +182,29 @@ std::optional<ToleranceResult> Analysis::Summary(const std::vector<double>& nomi
     ToleranceResult result;
     result.n = design_.n;
     result.trials = settings_.trials;
-    // A million trials take tens of milliseconds per figure, a long band as long in all: a stop
-    // is looked for in between.
-    for (int j = 0; j < kToleranceFigureCount; ++j) {
-        if (Stopped()) return std::nullopt;
-        result.statistics[j] = Summarize(figures_[j]);
-    }
     ToleranceBand& band = result.band;
     band.nominal.assign(nominalSweep.begin(), nominalSweep.begin() + sampleCount_);
-    for (int i = 0; i < sampleCount_; ++i) {
-        if (i % kSummarySamplesBetweenStops == 0 && Stopped()) return std::nullopt;
-        band.minimum.push_back(band_.Minimum(i));
-        band.p5.push_back(band_.Percentile(i, 5));
-        band.p95.push_back(band_.Percentile(i, 95));
-        band.maximum.push_back(band_.Maximum(i));
+    for (std::vector<double>* limit : {&band.minimum, &band.p5, &band.p95, &band.maximum}) {
+        limit->resize(static_cast<std::size_t>(sampleCount_));
     }
+    // The five figures first, each in a call of its own, then the band in pieces: a call
+    // returns at once once a stop has come.
+    const int bandCalls = (sampleCount_ + kSummarySamplesPerCall - 1) / kSummarySamplesPerCall;
+    Share(kToleranceFigureCount + bandCalls, [&](int call) {
+        if (Stopped()) return;
+        if (call < kToleranceFigureCount) {
+            result.statistics[call] = Summarize(figures_[call]);
+            return;
+        }
+        const int from = (call - kToleranceFigureCount) * kSummarySamplesPerCall;
+        for (int i = from; i < std::min(from + kSummarySamplesPerCall, sampleCount_); ++i) {
+            band.minimum[i] = band_.Minimum(i);
+            band.p5[i] = band_.Percentile(i, 5);
+            band.p95[i] = band_.Percentile(i, 95);
+            band.maximum[i] = band_.Maximum(i);
+        }
+    });
+    if (Stopped()) return std::nullopt;
     band.resolution = band_.Resolution();
     return result;
 }
