@@ -70,6 +70,21 @@ void BandHistograms::Widen(int sample, double low, double high) {
     firstKey_[s] = firstKey;
 }
 
+void BandHistograms::Count(int first, int samples, const double* moduli, std::size_t stride,
+                           int rows) {
+    std::array<std::uint64_t, kMostSamplesCounted> shifts;
+    std::array<std::uint64_t, kMostSamplesCounted> offsets;
+    for (int j = 0; j < samples; ++j) {
+        const std::size_t s = Index(first + j);
+        shifts[j] = shift_[s];
+        // Where the sample's bins start, less its first key: unsigned, so the sum wraps right.
+        offsets[j] = s * stride_ - firstKey_[s];
+        totals_[s] += rows;
+    }
+    CountKeys(moduli, stride, static_cast<std::size_t>(rows), static_cast<std::size_t>(samples),
+              shifts.data(), offsets.data(), counts_.data());
+}
+
 double BandHistograms::Percentile(int sample, int percent) const {
     const std::size_t s = Index(sample);
     const std::uint32_t shift = shift_[s];

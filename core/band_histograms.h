@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/sweep_scan.h"
+
 namespace amp {
 
 // The moduli of every trial at each sample of a sweep, in bounded memory: per sample the exact
@@ -26,17 +28,11 @@ class BandHistograms {
     // bins shared out on both sides, so that later moduli a little further out fit as they are.
     void Widen(int sample, double low, double high);
 
-    // Counts moduli of the sample within what its bins reach: count of them, each stride places
-    // after the one before.
-    void Count(int sample, const double* moduli, std::ptrdiff_t stride, int count) {
-        const std::size_t s = Index(sample);
-        // Held in registers: a count written to memory could otherwise change them.
-        std::uint32_t* counts = CountsOf(s);
-        const std::uint32_t shift = shift_[s];
-        const std::uint64_t firstKey = firstKey_[s];
-        for (int k = 0; k < count; ++k) ++counts[(Bits(moduli[k * stride]) >> shift) - firstKey];
-        totals_[s] += count;
-    }
+    // Counts moduli of the samples first ... first + samples - 1, each within what its bins
+    // reach: rows of them, each row stride places after the one before, sample first + j at
+    // place j of a row. samples is at most kMostSamplesCounted.
+    static constexpr int kMostSamplesCounted = static_cast<int>(kMostCountedColumns);
+    void Count(int first, int samples, const double* moduli, std::size_t stride, int rows);
 
     double Minimum(int sample) const { return minimum_[Index(sample)]; }
     double Maximum(int sample) const { return maximum_[Index(sample)]; }

@@ -1,6 +1,7 @@
 #include "core/sweep_scan.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 
@@ -65,6 +66,11 @@ std::size_t FirstWithinOf(std::span<const double> samples, std::size_t from, dou
     return samples.size();
 }
 
+// Rows lie pages apart, beyond what the processor's own prefetching follows: the passes over
+// columns ask for the rows ahead themselves.
+constexpr std::size_t kRowsAhead = 8;
+constexpr std::size_t kLineDoubles = 64 / sizeof(double);
+
 void ColumnExtremesOf(const double* first, std::size_t stride, std::size_t rows,
                       std::size_t columns, double* low, double* high) {
     const D d;
@@ -72,13 +78,40 @@ void ColumnExtremesOf(const double* first, std::size_t stride, std::size_t rows,
         auto smallest = hn::LoadU(d, first + c);
         auto largest = smallest;
         for (std::size_t r = 1; r < rows; ++r) {
-            hwy::Prefetch(first + (r + 8) * stride + c);
+            if (r + kRowsAhead < rows) hwy::Prefetch(first + (r + kRowsAhead) * stride + c);
             const auto v = hn::LoadU(d, first + r * stride + c);
             smallest = hn::Min(smallest, v);
             largest = hn::Max(largest, v);
         }
         hn::StoreU(smallest, d, low + c);
         hn::StoreU(largest, d, high + c);
+    }
+}
+
+void CountKeysOf(const double* first, std::size_t stride, std::size_t rows, std::size_t columns,
+                 const std::uint64_t* shifts, const std::uint64_t* offsets, std::uint32_t* counts) {
+    const hn::Rebind<std::uint64_t, D> du;
+    const std::size_t lanes = hn::Lanes(du);
+    const std::size_t vectorColumns = columns / lanes * lanes;
+    // The keys of a row in vector registers, then its counts one by one: the keys of a row all
+    // differ in their sample, so no count waits for the one before.
+    std::uint64_t keys[kMostCountedColumns];
+    for (std::size_t r = 0; r < rows; ++r) {
+        const double* row = first + r * stride;
+        if (r + kRowsAhead < rows) {
+            for (std::size_t c = 0; c < columns; c += kLineDoubles) {
+                hwy::Prefetch(row + kRowsAhead * stride + c);
+            }
+        }
+        for (std::size_t c = 0; c < vectorColumns; c += lanes) {
+            const auto bits = hn::BitCast(du, hn::LoadU(D(), row + c));
+            hn::StoreU(hn::Add(bits >> hn::LoadU(du, shifts + c), hn::LoadU(du, offsets + c)), du,
+                       keys + c);
+        }
+        for (std::size_t c = vectorColumns; c < columns; ++c) {
+            keys[c] = (std::bit_cast<std::uint64_t>(row[c]) >> shifts[c]) + offsets[c];
+        }
+        for (std::size_t c = 0; c < columns; ++c) ++counts[keys[c]];
     }
 }
 
@@ -92,6 +125,7 @@ namespace amp {
 HWY_EXPORT(FiniteMaximumOf);
 HWY_EXPORT(FirstWithinOf);
 HWY_EXPORT(ColumnExtremesOf);
+HWY_EXPORT(CountKeysOf);
 
 std::optional<double> FiniteMaximum(std::span<const double> samples) {
     return HWY_DYNAMIC_DISPATCH(FiniteMaximumOf)(samples);
@@ -105,6 +139,11 @@ std::size_t FirstWithin(std::span<const double> samples, std::size_t from, doubl
 void ColumnExtremes(const double* first, std::size_t stride, std::size_t rows, std::size_t columns,
                     double* low, double* high) {
     HWY_DYNAMIC_DISPATCH(ColumnExtremesOf)(first, stride, rows, columns, low, high);
+}
+
+void CountKeys(const double* first, std::size_t stride, std::size_t rows, std::size_t columns,
+               const std::uint64_t* shifts, const std::uint64_t* offsets, std::uint32_t* counts) {
+    HWY_DYNAMIC_DISPATCH(CountKeysOf)(first, stride, rows, columns, shifts, offsets, counts);
 }
 
 }  // namespace amp

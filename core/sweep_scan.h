@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 
@@ -21,5 +22,13 @@ std::size_t FirstWithin(std::span<const double> samples, std::size_t from, doubl
 // the rows `stride` doubles apart: low[c] and high[c]. columns is a multiple of 8, rows at least 1.
 void ColumnExtremes(const double* first, std::size_t stride, std::size_t rows, std::size_t columns,
                     double* low, double* high);
+
+inline constexpr std::size_t kMostCountedColumns = 16;
+
+// For each of `rows` rows, `stride` doubles apart, and each of its first `columns` numbers x,
+// adds one to counts[(bits of x >> shifts[c]) + offsets[c]], wrapping, c being x's column.
+// columns is at most kMostCountedColumns.
+void CountKeys(const double* first, std::size_t stride, std::size_t rows, std::size_t columns,
+               const std::uint64_t* shifts, const std::uint64_t* offsets, std::uint32_t* counts);
 
 }  // namespace amp

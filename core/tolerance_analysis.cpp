@@ -27,6 +27,7 @@ constexpr int kMostChunkTrials = 1024;
 constexpr std::int64_t kHistogramBytes = std::int64_t{160} << 20;
 // Samples counted together by one thread: their histograms stay in its fastest cache.
 constexpr int kBandBlockSamples = 16;
+static_assert(kBandBlockSamples <= BandHistograms::kMostSamplesCounted);
 // The chunk's rows start on cache lines and lie an odd number of lines apart, so that the band,
 // reading a block of every row, spreads its reads over all the cache's sets.
 constexpr std::size_t kLineDoubles = 64 / sizeof(double);
@@ -162,17 +163,13 @@ bool Analysis::CountBand(int count) {
             const int from = block * kBandBlockSamples;
             const int size = std::min(kBandBlockSamples, sampleCount_ - from);
             // The smallest and largest first (the last block's places past sample N hold
-            // leftovers, never used), then the counts without a test.
+            // leftovers, never used), then the counts.
             std::array<double, kBandBlockSamples> low;
             std::array<double, kBandBlockSamples> high;
             ColumnExtremes(ChunkBlock(block, 0), rowStride_, static_cast<std::size_t>(count),
                            kBandBlockSamples, low.data(), high.data());
             for (int j = 0; j < size; ++j) band_.Widen(from + j, low[j], high[j]);
-            // Sample by sample: its bins and where they start stay in registers.
-            for (int j = 0; j < size; ++j) {
-                band_.Count(from + j, ChunkBlock(block, 0) + j,
-                            static_cast<std::ptrdiff_t>(rowStride_), count);
-            }
+            band_.Count(from, size, ChunkBlock(block, 0), rowStride_, count);
         });
     }
     return true;

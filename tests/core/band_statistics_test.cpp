@@ -37,7 +37,7 @@ TEST(BandHistograms, PercentilesWithinTheResolutionWhateverTheOrder) {
             const auto first = values.begin() + g * size;
             const auto [low, high] = std::minmax_element(first, first + size);
             band.Widen(1, *low, *high);
-            band.Count(1, &*first, 1, static_cast<int>(size));
+            band.Count(1, 1, &*first, 1, static_cast<int>(size));
         }
         return band;
     };
@@ -62,7 +62,7 @@ TEST(BandHistograms, PercentilesWithinTheResolutionWhateverTheOrder) {
     BandHistograms equal(1, 8);
     equal.Widen(0, 0.25, 0.25);
     const double quarters[] = {0.25, -1.0, 0.25, -1.0, 0.25};
-    equal.Count(0, quarters, 2, 3);
+    equal.Count(0, 1, quarters, 2, 3);
     EXPECT_EQ(equal.Percentile(0, 5), 0.25);
     EXPECT_EQ(equal.Percentile(0, 95), 0.25);
 }
