@@ -1,8 +1,24 @@
 #include "core/sweep_pool.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace amp {
+namespace {
+
+// How long a helper stays awake after a sweep, and the caller after its last block, before they
+// sleep: waking a sleeping thread takes tens of microseconds on some machines, as long as
+// several blocks, and sweeps often follow each other closely.
+constexpr std::chrono::microseconds kAwakeWait{200};
+
+// Waits a moment, awake, until done() holds.
+template <class Done>
+void AwaitAwake(Done done) {
+    const auto until = std::chrono::steady_clock::now() + kAwakeWait;
+    while (!done() && std::chrono::steady_clock::now() < until) std::this_thread::yield();
+}
+
+}  // namespace
 
 unsigned SweepPool::DefaultHelperCount() {
     return std::max(std::thread::hardware_concurrency(), 1u) - 1;
@@ -30,6 +46,7 @@ void SweepPool::RunBlocks(int blockCount, const std::function<void(int)>& runBlo
         blockCount_ = blockCount;
         nextBlock_.store(0, std::memory_order_relaxed);
         ++sweepNumber_;
+        announcedSweep_.store(sweepNumber_, std::memory_order_release);
     }
     sweepStarted_.notify_all();
     RunClaimedBlocks(runBlock, blockCount);
@@ -38,6 +55,9 @@ void SweepPool::RunBlocks(int blockCount, const std::function<void(int)>& runBlo
     // since runBlock and the results belong to the caller.
     std::unique_lock lock(mutex_);
     runBlock_ = nullptr;
+    lock.unlock();
+    AwaitAwake([this] { return busyHelpers_.load(std::memory_order_acquire) == 0; });
+    lock.lock();
     helpersIdle_.wait(lock, [this] { return busyHelpers_ == 0; });
 }
 
@@ -52,6 +72,9 @@ void SweepPool::HelperLoop() {
     unsigned joinedSweep = 0;
     std::unique_lock lock(mutex_);
     while (true) {
+        lock.unlock();
+        AwaitAwake([&] { return announcedSweep_.load(std::memory_order_acquire) != joinedSweep; });
+        lock.lock();
         sweepStarted_.wait(lock, [&] {
             return stopping_ || (runBlock_ != nullptr && sweepNumber_ != joinedSweep);
         });

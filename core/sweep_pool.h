@@ -41,7 +41,9 @@ class SweepPool {
     const std::function<void(int)>* runBlock_ = nullptr;
     int blockCount_ = 0;
     unsigned sweepNumber_ = 0;
-    int busyHelpers_ = 0;
+    // Both also readable without the lock, for the threads that wait awake.
+    std::atomic<unsigned> announcedSweep_{0};
+    std::atomic<int> busyHelpers_{0};
     bool stopping_ = false;
     std::atomic<int> nextBlock_{0};
 
