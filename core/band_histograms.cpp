@@ -90,10 +90,18 @@ double BandHistograms::Percentile(int sample, int percent) const {
     const std::uint32_t shift = shift_[s];
     const std::uint32_t* counts = CountsOf(s);
     const std::size_t from = (Bits(minimum_[s]) >> shift) - firstKey_[s];
+    const std::size_t to = (Bits(maximum_[s]) >> shift) - firstKey_[s];
     const std::int64_t rank = NearestRank(totals_[s], percent);
-    std::int64_t counted = 0;
+    // The bin of the modulus of that rank, counted from the nearer end.
     std::size_t bin = from;
-    while (counted + counts[bin] < rank) counted += counts[bin++];
+    std::int64_t counted = 0;
+    if (2 * rank <= totals_[s]) {
+        while (counted + counts[bin] < rank) counted += counts[bin++];
+    } else {
+        bin = to;
+        const std::int64_t rankFromTop = totals_[s] - rank + 1;
+        while (counted + counts[bin] < rankFromTop) counted += counts[bin--];
+    }
     const std::uint64_t middle =
         ((firstKey_[s] + bin) << shift) + ((std::uint64_t{1} << shift) >> 1);
     // Bit patterns of numbers >= +0 order as the numbers do.

@@ -88,8 +88,11 @@ void ColumnExtremesOf(const double* first, std::size_t stride, std::size_t rows,
     }
 }
 
-void CountKeysOf(const double* first, std::size_t stride, std::size_t rows, std::size_t columns,
+// kColumns, when not 0, is the columns given, known to the compiler, so that it unrolls a row.
+template <std::size_t kColumns>
+void CountKeysIn(const double* first, std::size_t stride, std::size_t rows, std::size_t columns,
                  const std::uint64_t* shifts, const std::uint64_t* offsets, std::uint32_t* counts) {
+    if constexpr (kColumns != 0) columns = kColumns;
     const hn::Rebind<std::uint64_t, D> du;
     const std::size_t lanes = hn::Lanes(du);
     const std::size_t vectorColumns = columns / lanes * lanes;
@@ -112,6 +115,15 @@ void CountKeysOf(const double* first, std::size_t stride, std::size_t rows, std:
             keys[c] = (std::bit_cast<std::uint64_t>(row[c]) >> shifts[c]) + offsets[c];
         }
         for (std::size_t c = 0; c < columns; ++c) ++counts[keys[c]];
+    }
+}
+
+void CountKeysOf(const double* first, std::size_t stride, std::size_t rows, std::size_t columns,
+                 const std::uint64_t* shifts, const std::uint64_t* offsets, std::uint32_t* counts) {
+    if (columns == kMostCountedColumns) {
+        CountKeysIn<kMostCountedColumns>(first, stride, rows, columns, shifts, offsets, counts);
+    } else {
+        CountKeysIn<0>(first, stride, rows, columns, shifts, offsets, counts);
     }
 }
 

@@ -23,6 +23,19 @@ TEST(NearestRankPercentile, PicksTheValueOfTheNearestRank) {
     EXPECT_EQ(Summarize(twenty), (FigureStatistics{1, 1, 10, 19, 20}));
     std::vector<double> one{-2.5};
     EXPECT_EQ(Summarize(one), (FigureStatistics{-2.5, -2.5, -2.5, -2.5, -2.5}));
+    // Summarize selects rather than sorts: it must agree with the sorted values at every size,
+    // repeated values included.
+    for (int count = 1; count <= 60; ++count) {
+        std::vector<double> values;
+        for (int k = 0; k < count; ++k) values.push_back((k * 37 + count) % 23);
+        std::vector<double> sorted = values;
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ(Summarize(values),
+                  (FigureStatistics{sorted.front(), NearestRankPercentile(sorted, 5),
+                                    NearestRankPercentile(sorted, 50),
+                                    NearestRankPercentile(sorted, 95), sorted.back()}))
+            << count;
+    }
 }
 
 // The same moduli in another order and another grouping give the same band to the last bit; its
