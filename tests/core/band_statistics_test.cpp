@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <hwy/targets.h>
 
 #include <algorithm>
 #include <cmath>
@@ -78,6 +79,44 @@ TEST(BandHistograms, PercentilesWithinTheResolutionWhateverTheOrder) {
     equal.Count(0, 1, quarters, 2, 3);
     EXPECT_EQ(equal.Percentile(0, 5), 0.25);
     EXPECT_EQ(equal.Percentile(0, 95), 0.25);
+}
+
+// Counting a block of samples at once, keys formed in vector registers, must give what counting
+// each sample alone gives, on every instruction set.
+TEST(BandHistograms, ABlockCountsAsItsSamplesOneByOne) {
+    constexpr int kSamples = 13;
+    constexpr int kRows = 37;
+    constexpr std::size_t kStride = 16;
+    std::vector<double> moduli(kRows * kStride);
+    for (int r = 0; r < kRows; ++r) {
+        for (int j = 0; j < kSamples; ++j) {
+            moduli[r * kStride + j] = (1.0 + j) * (1.0 + 0.1 * std::sin(r * 1.3 + j));
+        }
+    }
+    for (const std::int64_t target : hwy::SupportedAndGeneratedTargets()) {
+        hwy::SetSupportedTargetsForTest(target);
+        BandHistograms block(kSamples, 64);
+        BandHistograms alone(kSamples, 64);
+        for (int j = 0; j < kSamples; ++j) {
+            double low = moduli[j];
+            double high = moduli[j];
+            for (int r = 1; r < kRows; ++r) {
+                low = std::min(low, moduli[r * kStride + j]);
+                high = std::max(high, moduli[r * kStride + j]);
+            }
+            block.Widen(j, low, high);
+            alone.Widen(j, low, high);
+            alone.Count(j, 1, moduli.data() + j, kStride, kRows);
+        }
+        block.Count(0, kSamples, moduli.data(), kStride, kRows);
+        for (int j = 0; j < kSamples; ++j) {
+            for (int percent : {5, 50, 95}) {
+                EXPECT_EQ(block.Percentile(j, percent), alone.Percentile(j, percent))
+                    << hwy::TargetName(target) << ", sample " << j << ", " << percent << " %";
+            }
+        }
+    }
+    hwy::SetSupportedTargetsForTest(0);
 }
 
 }  // namespace
