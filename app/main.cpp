@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "app/startup_preparation.h"
-#include "core/messages.h"
+#include "core/checks/messages.h"
 #include "generated/version.h"
 #include "ui/calculator.h"
 #include "ui/fonts.h"

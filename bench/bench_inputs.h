@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "core/circuit_values.h"
-#include "core/field.h"
+#include "core/checks/field.h"
+#include "core/model/circuit_values.h"
 #include "tests/support/reference_design.h"
 
 namespace amp::bench {

@@ -3,12 +3,12 @@
 #include <vector>
 
 #include "bench/bench_inputs.h"
-#include "core/circuit_values.h"
-#include "core/evaluation.h"
-#include "core/response_sweep.h"
-#include "core/standard_values_report.h"
-#include "core/sweep_pool.h"
-#include "core/transfer_function.h"
+#include "core/design/evaluation.h"
+#include "core/model/circuit_values.h"
+#include "core/model/transfer_function.h"
+#include "core/parts/standard_values_report.h"
+#include "core/sweep/response_sweep.h"
+#include "core/sweep/sweep_pool.h"
 #include "tests/support/reference_design.h"
 
 namespace amp::bench {

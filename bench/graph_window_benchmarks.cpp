@@ -8,12 +8,12 @@
 
 #include "bench/bench_inputs.h"
 #include "bench/paint_wait.h"
-#include "core/sweep_pool.h"
+#include "core/sweep/sweep_pool.h"
 #include "graph/plot.h"
 #include "tests/support/reference_design.h"
 #include "ui/graph_window/graph_window_set.h"
-#include "ui/graph_window/plot_frame_layout.h"
-#include "ui/graph_window/plot_image.h"
+#include "ui/plot/plot_frame_layout.h"
+#include "ui/plot/plot_image.h"
 
 namespace amp::bench {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "bench/bench_inputs.h"
 #include "bench/paint_wait.h"
-#include "core/evaluation.h"
+#include "core/design/evaluation.h"
 #include "tests/support/reference_design.h"
 #include "ui/calculator.h"
 #include "ui/qt_text.h"

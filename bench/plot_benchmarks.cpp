@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_inputs.h"
-#include "core/sweep_pool.h"
+#include "core/sweep/sweep_pool.h"
 #include "graph/plot.h"
 #include "tests/support/reference_design.h"
 

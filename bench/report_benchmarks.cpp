@@ -4,7 +4,7 @@
 #include <QDate>
 
 #include "bench/bench_inputs.h"
-#include "core/sweep_pool.h"
+#include "core/sweep/sweep_pool.h"
 #include "tests/support/reference_design.h"
 #include "ui/report/report_outputs.h"
 

@@ -6,8 +6,8 @@
 
 #include "bench/bench_inputs.h"
 #include "bench/paint_wait.h"
-#include "core/standard_values_report.h"
-#include "core/sweep_pool.h"
+#include "core/parts/standard_values_report.h"
+#include "core/sweep/sweep_pool.h"
 #include "ui/standard_values/standard_values_dialog.h"
 
 namespace amp::bench {

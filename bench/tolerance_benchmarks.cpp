@@ -2,9 +2,9 @@
 
 #include <variant>
 
-#include "core/evaluation.h"
-#include "core/sweep_pool.h"
-#include "core/tolerance_analysis.h"
+#include "core/design/evaluation.h"
+#include "core/sweep/sweep_pool.h"
+#include "core/tolerance/tolerance_analysis.h"
 #include "tests/support/reference_design.h"
 
 namespace amp::bench {

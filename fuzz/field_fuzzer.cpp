@@ -11,10 +11,10 @@
 #include <string_view>
 #include <variant>
 
-#include "core/circuit_values.h"
-#include "core/evaluation.h"
-#include "core/field_check.h"
-#include "core/sizing.h"
+#include "core/checks/field_check.h"
+#include "core/design/evaluation.h"
+#include "core/design/sizing.h"
+#include "core/model/circuit_values.h"
 #include "tests/robustness/field_text_generator.h"
 #include "tests/robustness/outcome_rules.h"
 

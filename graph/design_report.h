@@ -5,9 +5,9 @@
 #include <span>
 #include <string_view>
 
-#include "core/evaluation.h"
-#include "core/field.h"
-#include "core/outcome.h"
+#include "core/checks/field.h"
+#include "core/checks/outcome.h"
+#include "core/design/evaluation.h"
 #include "graph/plot.h"
 
 namespace amp {

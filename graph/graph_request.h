@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "core/circuit_values.h"
-#include "core/field.h"
-#include "core/outcome.h"
+#include "core/checks/field.h"
+#include "core/checks/outcome.h"
+#include "core/model/circuit_values.h"
 
 namespace amp {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/messages.h"
-#include "core/number_format.h"
-#include "core/response_sweep.h"
+#include "core/checks/messages.h"
+#include "core/checks/number_format.h"
+#include "core/sweep/response_sweep.h"
 #include "graph/plot_grid.h"
 
 namespace amp {

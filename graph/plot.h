@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/outcome.h"
+#include "core/checks/outcome.h"
 #include "graph/graph_request.h"
 #include "graph/plot_grid.h"
 

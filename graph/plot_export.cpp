@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cstdio>
 
-#include "core/circuit_values.h"
+#include "core/model/circuit_values.h"
 
 namespace amp {
 namespace {

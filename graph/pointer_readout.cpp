@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/number_format.h"
+#include "core/checks/number_format.h"
 #include "graph/plot_grid.h"
 
 namespace amp {

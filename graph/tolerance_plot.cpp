@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/field_check.h"
-#include "core/number_format.h"
+#include "core/checks/field_check.h"
+#include "core/checks/number_format.h"
 #include "graph/plot_grid.h"
 
 namespace amp {

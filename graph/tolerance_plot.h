@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/tolerance_analysis.h"
+#include "core/tolerance/tolerance_analysis.h"
 #include "graph/plot.h"
 
 namespace amp {

@@ -1,7 +1,7 @@
 #include "graph/tolerance_report.h"
 
-#include "core/circuit_values.h"
-#include "core/number_format.h"
+#include "core/checks/number_format.h"
+#include "core/model/circuit_values.h"
 #include "graph/plot_export.h"
 
 namespace amp {

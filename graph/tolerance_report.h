@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/tolerance_analysis.h"
+#include "core/tolerance/tolerance_analysis.h"
 
 namespace amp {
 

@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-#include "core/sweep_pool.h"
+#include "core/sweep/sweep_pool.h"
 #include "ui/graph_window/graph_window_set.h"
 #include "ui/main_window/main_window.h"
 #include "ui/message_box.h"

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/messages.h"
+#include "core/checks/messages.h"
 #include "ui/qt_text.h"
 
 namespace amp::ui {

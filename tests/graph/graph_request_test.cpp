@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/field_check.h"
-#include "core/messages.h"
+#include "core/checks/field_check.h"
+#include "core/checks/messages.h"
 #include "tests/support/reference_design.h"
 
 namespace amp {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/circuit_values.h"
+#include "core/model/circuit_values.h"
 #include "tests/support/reference_design.h"
 
 namespace amp {

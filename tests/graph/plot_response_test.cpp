@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "core/messages.h"
+#include "core/checks/messages.h"
 #include "graph/plot.h"
 #include "tests/support/reference_design.h"
 

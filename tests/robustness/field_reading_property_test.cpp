@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "core/field_check.h"
-#include "core/messages.h"
+#include "core/checks/field_check.h"
+#include "core/checks/messages.h"
 #include "tests/robustness/defect_tally.h"
 #include "tests/robustness/field_text_generator.h"
 #include "tests/robustness/known_messages.h"

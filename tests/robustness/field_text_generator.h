@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/field.h"
+#include "core/checks/field.h"
 #include "tests/robustness/portable_random.h"
 
 namespace amp::robustness {

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "core/circuit_values.h"
-#include "core/field_check.h"
-#include "core/messages.h"
+#include "core/checks/field_check.h"
+#include "core/checks/messages.h"
+#include "core/model/circuit_values.h"
 #include "graph/plot_grid.h"
 #include "tests/robustness/outcome_rules.h"
 

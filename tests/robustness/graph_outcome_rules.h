@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/field.h"
-#include "core/outcome.h"
+#include "core/checks/field.h"
+#include "core/checks/outcome.h"
 #include "graph/graph_request.h"
 #include "graph/plot.h"
 

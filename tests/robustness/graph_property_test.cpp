@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/field_check.h"
-#include "core/messages.h"
+#include "core/checks/field_check.h"
+#include "core/checks/messages.h"
 #include "graph/graph_request.h"
 #include "graph/plot.h"
 #include "graph/plot_grid.h"

@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "core/field.h"
-#include "core/messages.h"
+#include "core/checks/field.h"
+#include "core/checks/messages.h"
 
 namespace amp::robustness {
 namespace {

@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <limits>
 
-#include "core/complex.h"
-#include "core/field_check.h"
-#include "core/messages.h"
+#include "core/checks/field_check.h"
+#include "core/checks/messages.h"
+#include "core/model/complex.h"
 #include "tests/robustness/known_messages.h"
 
 namespace amp::robustness {

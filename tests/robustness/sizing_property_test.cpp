@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/field_check.h"
-#include "core/messages.h"
-#include "core/sizing.h"
+#include "core/checks/field_check.h"
+#include "core/checks/messages.h"
+#include "core/design/sizing.h"
 #include "tests/robustness/defect_tally.h"
 #include "tests/robustness/field_text_generator.h"
 #include "tests/robustness/known_messages.h"

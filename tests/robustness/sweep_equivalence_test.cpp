@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "core/circuit_values.h"
-#include "core/evaluation.h"
-#include "core/field_check.h"
-#include "core/messages.h"
-#include "core/number_format.h"
-#include "core/response_sweep.h"
-#include "core/sweep_pool.h"
-#include "core/transfer_function.h"
+#include "core/checks/field_check.h"
+#include "core/checks/messages.h"
+#include "core/checks/number_format.h"
+#include "core/design/evaluation.h"
+#include "core/model/circuit_values.h"
+#include "core/model/transfer_function.h"
+#include "core/sweep/response_sweep.h"
+#include "core/sweep/sweep_pool.h"
 #include "graph/plot.h"
 #include "hwy/targets.h"
 #include "tests/robustness/portable_random.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/circuit_values.h"
+#include "core/model/circuit_values.h"
 
 namespace amp::spice {
 

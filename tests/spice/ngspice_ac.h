@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/circuit_values.h"
-#include "core/complex.h"
+#include "core/model/circuit_values.h"
+#include "core/model/complex.h"
 
 namespace amp::spice {
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "core/circuit_values.h"
-#include "core/example_data.h"
-#include "core/sizing.h"
-#include "core/transfer_function.h"
+#include "core/design/example_data.h"
+#include "core/design/sizing.h"
+#include "core/model/circuit_values.h"
+#include "core/model/transfer_function.h"
 #include "tests/spice/ngspice_ac.h"
 #include "tests/support/reference_design.h"
 

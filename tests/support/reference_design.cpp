@@ -4,8 +4,8 @@
 #include <variant>
 #include <vector>
 
-#include "core/example_data.h"
-#include "core/sizing.h"
+#include "core/design/example_data.h"
+#include "core/design/sizing.h"
 
 namespace amp::test_support {
 

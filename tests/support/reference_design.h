@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/field.h"
+#include "core/checks/field.h"
 #include "graph/graph_request.h"
 
 namespace amp::test_support {

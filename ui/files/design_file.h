@@ -5,8 +5,8 @@
 #include <QString>
 #include <optional>
 
-#include "core/design.h"
-#include "core/outcome.h"
+#include "core/checks/outcome.h"
+#include "core/design/design.h"
 
 namespace amp::ui {
 

@@ -15,7 +15,6 @@
 #include "ui/forms/command_button.h"
 #include "ui/forms/value_label.h"
 #include "ui/qt_text.h"
-#include "ui/schematic/schematic_view.h"
 #include "ui/twips.h"
 
 namespace amp::ui {
@@ -175,7 +174,8 @@ QRect GeometryOf(const FormControl& entry) {
             kLegendLinePixels};
 }
 
-QWidget* CreateControl(const FormControl& entry, QWidget& form, const QRect& geometry) {
+QWidget* CreateControl(const FormControl& entry, QWidget& form, const QRect& geometry,
+                       const PictureMaker& makePicture) {
     switch (entry.kind) {
         case ControlKind::TextBox:
             return CreateTextBox(entry, form);
@@ -187,8 +187,8 @@ QWidget* CreateControl(const FormControl& entry, QWidget& form, const QRect& geo
             return CreateOptionButton(entry, form, geometry);
         case ControlKind::CommandButton:
             return CreateCommandButton(entry, form, geometry);
-        case ControlKind::Schematic:
-            return new SchematicView(&form);
+        case ControlKind::Picture:
+            return makePicture ? makePicture(form) : new QWidget(&form);
         case ControlKind::Line:
             return CreateLine(entry, form);
     }
@@ -204,12 +204,13 @@ void ChainTabOrder(std::vector<std::pair<int, QWidget*>> focusable) {
 
 }  // namespace
 
-BuiltControls BuildForm(QWidget& form, std::span<const FormControl> controls) {
+BuiltControls BuildForm(QWidget& form, std::span<const FormControl> controls,
+                        const PictureMaker& makePicture) {
     std::vector<QWidget*> built;
     std::vector<std::pair<int, QWidget*>> focusable;
     for (const FormControl& entry : controls) {
         const QRect geometry = GeometryOf(entry);
-        QWidget* control = CreateControl(entry, form, geometry);
+        QWidget* control = CreateControl(entry, form, geometry, makePicture);
         built.push_back(control);
         control->setObjectName(ToQString(entry.name));
         if (!entry.description.empty()) {

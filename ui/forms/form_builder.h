@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -51,8 +52,13 @@ class BuiltControls {
     std::vector<QWidget*> controls_;
 };
 
+// Makes the widget of a Picture row as a child of the form: a drawing the builder knows nothing of.
+using PictureMaker = std::function<QWidget*(QWidget& form)>;
+
 // Creates the controls as children of the form, named, placed, captioned and styled as designed,
-// and chains the focusable ones in their tab order.
-BuiltControls BuildForm(QWidget& form, std::span<const FormControl> controls);
+// and chains the focusable ones in their tab order. Picture rows get what makePicture makes, or
+// an empty widget.
+BuiltControls BuildForm(QWidget& form, std::span<const FormControl> controls,
+                        const PictureMaker& makePicture = {});
 
 }  // namespace amp::ui

@@ -6,8 +6,8 @@
 
 namespace amp::ui {
 
-// A Value is a label whose caption a calculation writes.
-enum class ControlKind { TextBox, Label, Value, OptionButton, CommandButton, Schematic, Line };
+// A Value is a label whose caption a calculation writes; a Picture is a widget the form makes.
+enum class ControlKind { TextBox, Label, Value, OptionButton, CommandButton, Picture, Line };
 
 // The looks the windows give their controls beyond the plain control font.
 enum class ControlLook {

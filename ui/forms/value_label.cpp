@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/number_format.h"
+#include "core/checks/number_format.h"
 #include "ui/forms/caption_fit.h"
 #include "ui/qt_text.h"
 

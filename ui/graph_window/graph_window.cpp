@@ -27,7 +27,7 @@ QString ReadoutSentence(ReadoutMode mode, const QLabel& frequency, const QLabel&
 }  // namespace
 
 GraphWindow::GraphWindow(const GraphWindowLayout& layout, std::string decimalSeparator,
-                         GraphWindowDialogs dialogs, QWidget* parent)
+                         SaveDialogs dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window),
       decadeCount_(layout.decadeCount),
       decimalSeparator_(std::move(decimalSeparator)),

@@ -9,8 +9,8 @@
 #include "graph/plot.h"
 #include "graph/pointer_readout.h"
 #include "ui/graph_window/graph_window_layout.h"
-#include "ui/graph_window/plot_files.h"
 #include "ui/message_box.h"
+#include "ui/plot/plot_files.h"
 
 class QLabel;
 class QRadioButton;
@@ -29,8 +29,8 @@ class GraphWindow : public QWidget {
 
   public:
     // Captions are written with the given decimal separator, the one of the user's locale.
-    GraphWindow(const GraphWindowLayout& layout, std::string decimalSeparator,
-                GraphWindowDialogs dialogs, QWidget* parent = nullptr);
+    GraphWindow(const GraphWindowLayout& layout, std::string decimalSeparator, SaveDialogs dialogs,
+                QWidget* parent = nullptr);
 
     int DecadeCount() const { return decadeCount_; }
 
@@ -59,7 +59,7 @@ class GraphWindow : public QWidget {
 
     int decadeCount_;
     std::string decimalSeparator_;
-    GraphWindowDialogs dialogs_;
+    SaveDialogs dialogs_;
     PlotArea* plotArea_;
     QRadioButton* modulusOption_ = nullptr;
     ReadoutRows modulusRows_;

@@ -4,7 +4,7 @@
 
 namespace amp::ui {
 
-GraphWindowSet::GraphWindowSet(std::string decimalSeparator, GraphWindowDialogs dialogs,
+GraphWindowSet::GraphWindowSet(std::string decimalSeparator, SaveDialogs dialogs,
                                SweepPool* sweepPool)
     : decimalSeparator_(std::move(decimalSeparator)),
       dialogs_(std::move(dialogs)),

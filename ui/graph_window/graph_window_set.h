@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "core/field.h"
-#include "core/outcome.h"
+#include "core/checks/field.h"
+#include "core/checks/outcome.h"
 #include "graph/plot.h"
 #include "graph/plot_grid.h"
 #include "ui/graph_window/graph_window.h"
@@ -24,7 +24,7 @@ class GraphWindowSet {
     // Captions are written with the given decimal separator, the one of the user's locale; the
     // windows ask the user through the dialogs; a sweep pool shares the plots' sweeps among its
     // threads.
-    explicit GraphWindowSet(std::string decimalSeparator, GraphWindowDialogs dialogs = {},
+    explicit GraphWindowSet(std::string decimalSeparator, SaveDialogs dialogs = {},
                             SweepPool* sweepPool = nullptr);
     ~GraphWindowSet();
     GraphWindowSet(const GraphWindowSet&) = delete;
@@ -46,7 +46,7 @@ class GraphWindowSet {
 
   private:
     std::string decimalSeparator_;
-    GraphWindowDialogs dialogs_;
+    SaveDialogs dialogs_;
     SweepPool* sweepPool_;
     std::array<QPointer<GraphWindow>, kRangeCount> windows_;
 };

@@ -11,8 +11,8 @@
 #include "graph/plot_grid.h"
 #include "ui/fonts.h"
 #include "ui/forms/value_label.h"
-#include "ui/graph_window/plot_image.h"
-#include "ui/graph_window/plot_picture.h"
+#include "ui/plot/plot_image.h"
+#include "ui/plot/plot_picture.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
 

@@ -10,7 +10,7 @@
 
 #include "graph/keyboard_pointer.h"
 #include "graph/plot.h"
-#include "ui/graph_window/plot_frame_layout.h"
+#include "ui/plot/plot_frame_layout.h"
 
 class QPainter;
 

@@ -7,7 +7,7 @@
 #include <QUndoStack>
 #include <QWidget>
 
-#include "core/messages.h"
+#include "core/checks/messages.h"
 #include "ui/files/design_file.h"
 #include "ui/main_window/recent_files.h"
 #include "ui/main_window/state_step.h"

@@ -4,10 +4,10 @@
 #include <QString>
 #include <functional>
 
-#include "core/design.h"
-#include "ui/graph_window/plot_files.h"
+#include "core/design/design.h"
 #include "ui/main_window/form_state.h"
 #include "ui/message_box.h"
+#include "ui/plot/save_dialogs.h"
 
 class QUndoStack;
 class QWidget;

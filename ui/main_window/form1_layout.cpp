@@ -11,7 +11,7 @@ using enum ControlKind;
 using enum ControlLook;
 
 constexpr auto kControls = std::to_array<FormControl>({
-    {Schematic, "Picture1", "", 120, 330, 11475, 4020},
+    {Picture, "Picture1", "", 120, 330, 11475, 4020},
     {Label, "Label1",
      "Dati: fi; fs; Ri; R2;  R; Avcb; R3; R5; RL.   Determinare: R1; R4; C1; C2; C3; C5; C4; CL",
      360, 120, 7935, 255},

@@ -3,7 +3,7 @@
 #include <array>
 #include <span>
 
-#include "core/field.h"
+#include "core/checks/field.h"
 #include "graph/plot_grid.h"
 #include "ui/forms/form_control.h"
 

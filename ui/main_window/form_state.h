@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-#include "core/design.h"
+#include "core/design/design.h"
 
 namespace amp::ui {
 

@@ -19,10 +19,10 @@
 #include <utility>
 #include <variant>
 
-#include "core/evaluation.h"
-#include "core/example_data.h"
-#include "core/messages.h"
-#include "core/sizing.h"
+#include "core/checks/messages.h"
+#include "core/design/evaluation.h"
+#include "core/design/example_data.h"
+#include "core/design/sizing.h"
 #include "graph/plot_grid.h"
 #include "ui/fonts.h"
 #include "ui/forms/form_builder.h"
@@ -30,6 +30,7 @@
 #include "ui/main_window/form1_menus.h"
 #include "ui/main_window/state_step.h"
 #include "ui/qt_text.h"
+#include "ui/schematic/schematic_view.h"
 #include "ui/standard_values/parts_list_export.h"
 #include "ui/standard_values/standard_values_dialog.h"
 #include "ui/tolerance_window/tolerance_window.h"
@@ -78,7 +79,8 @@ MainWindow::MainWindow(DesignFileDialogs dialogs, RecentFilesStore recentFilesSt
     setCentralWidget(clientArea_);
     move(client.topLeft());
 
-    const BuiltControls controls = BuildForm(*clientArea_, Form1Controls());
+    const BuiltControls controls = BuildForm(
+        *clientArea_, Form1Controls(), [](QWidget& form) { return new SchematicView(&form); });
     for (int number = 1; number <= kFieldCount; ++number) {
         QLineEdit& box = controls[kForm1Rows.boxes[number - 1]];
         box.setAccessibleName(AccessibleName(FieldOfTextBox(number)));

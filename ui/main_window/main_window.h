@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/field.h"
+#include "core/checks/field.h"
 #include "ui/main_window/design_document.h"
 #include "ui/main_window/form_state.h"
 #include "ui/main_window/recent_files.h"

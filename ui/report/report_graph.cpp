@@ -3,8 +3,8 @@
 
 #include "ui/curve_colours.h"
 #include "ui/graph_window/graph_window_layout.h"
-#include "ui/graph_window/plot_image.h"
-#include "ui/graph_window/plot_picture.h"
+#include "ui/plot/plot_image.h"
+#include "ui/plot/plot_picture.h"
 #include "ui/qt_text.h"
 #include "ui/report/page_canvas.h"
 #include "ui/report/report_parts.h"

@@ -9,7 +9,8 @@
 #include <QPrinter>
 #include <QStandardPaths>
 
-#include "core/messages.h"
+#include "core/checks/messages.h"
+#include "ui/files/safe_write.h"
 #include "ui/qt_text.h"
 
 namespace amp::ui {

@@ -4,8 +4,8 @@
 #include <QString>
 #include <functional>
 
-#include "ui/graph_window/plot_files.h"
 #include "ui/message_box.h"
+#include "ui/plot/save_dialogs.h"
 #include "ui/report/report_page.h"
 
 class QIODevice;

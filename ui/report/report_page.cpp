@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/messages.h"
+#include "core/checks/messages.h"
 #include "generated/version.h"
 #include "ui/qt_text.h"
 #include "ui/report/page_canvas.h"

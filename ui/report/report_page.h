@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/field.h"
+#include "core/checks/field.h"
 #include "graph/design_report.h"
 
 class QPagedPaintDevice;

@@ -6,9 +6,9 @@
 #include <functional>
 #include <string_view>
 
-#include "core/evaluation.h"
-#include "core/field.h"
-#include "core/outcome.h"
+#include "core/checks/field.h"
+#include "core/checks/outcome.h"
+#include "core/design/evaluation.h"
 #include "graph/plot.h"
 
 namespace amp::ui {

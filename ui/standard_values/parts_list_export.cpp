@@ -6,14 +6,14 @@
 #include <string>
 #include <variant>
 
-#include "core/messages.h"
-#include "core/parts_list.h"
+#include "core/checks/messages.h"
+#include "core/parts/parts_list.h"
 #include "ui/files/safe_write.h"
 #include "ui/qt_text.h"
 
 namespace amp::ui {
 
-void ExportPartsList(QWidget* parent, const FieldTexts& texts, const GraphWindowDialogs& dialogs) {
+void ExportPartsList(QWidget* parent, const FieldTexts& texts, const SaveDialogs& dialogs) {
     const Outcome<std::string> csv = PartsListCsv(texts);
     if (const Failure* failure = FailureOf(csv)) {
         dialogs.showMessage(parent, ToQString(failure->message));

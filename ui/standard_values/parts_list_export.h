@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/field.h"
-#include "ui/graph_window/graph_window.h"
+#include "core/checks/field.h"
+#include "ui/plot/save_dialogs.h"
 
 class QWidget;
 
@@ -10,6 +10,6 @@ namespace amp::ui {
 // "Esporta distinta componenti...": checks the parts' fields, asks where to save the parts list
 // and writes it as CSV; a failing field or a failed save is reported through the dialogs'
 // message sink, and then no file is written.
-void ExportPartsList(QWidget* parent, const FieldTexts& texts, const GraphWindowDialogs& dialogs);
+void ExportPartsList(QWidget* parent, const FieldTexts& texts, const SaveDialogs& dialogs);
 
 }  // namespace amp::ui

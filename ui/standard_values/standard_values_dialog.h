@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "core/evaluation.h"
-#include "core/field.h"
-#include "core/standard_values_report.h"
+#include "core/checks/field.h"
+#include "core/design/evaluation.h"
+#include "core/parts/standard_values_report.h"
 
 class QComboBox;
 class QLabel;

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "core/evaluation.h"
+#include "core/design/evaluation.h"
 
 namespace amp::ui {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "ui/graph_window/plot_frame_layout.h"
+#include "ui/plot/plot_frame_layout.h"
 
 namespace amp::ui {
 

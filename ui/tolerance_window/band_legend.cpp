@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "ui/fonts.h"
-#include "ui/graph_window/graph_window_style.h"
+#include "ui/plot/plot_style.h"
 #include "ui/tolerance_window/band_style.h"
 
 namespace amp::ui {

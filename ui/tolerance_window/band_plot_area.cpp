@@ -6,14 +6,14 @@
 #include <QPainter>
 #include <QPolygonF>
 
-#include "core/number_format.h"
+#include "core/checks/number_format.h"
 #include "graph/curve_vertices.h"
 #include "graph/plot_grid.h"
 #include "graph/tolerance_plot.h"
 #include "ui/fonts.h"
-#include "ui/graph_window/graph_window_style.h"
-#include "ui/graph_window/plot_image.h"
-#include "ui/graph_window/plot_picture.h"
+#include "ui/plot/plot_image.h"
+#include "ui/plot/plot_picture.h"
+#include "ui/plot/plot_style.h"
 #include "ui/qt_text.h"
 #include "ui/tolerance_window/band_frame_layout.h"
 #include "ui/tolerance_window/band_style.h"

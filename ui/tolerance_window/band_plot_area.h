@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/tolerance_analysis.h"
-#include "ui/graph_window/plot_frame_layout.h"
+#include "core/tolerance/tolerance_analysis.h"
+#include "ui/plot/plot_frame_layout.h"
 
 class QPainter;
 

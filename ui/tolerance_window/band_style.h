@@ -3,7 +3,7 @@
 #include <QColor>
 
 #include "ui/curve_colours.h"
-#include "ui/graph_window/plot_frame_layout.h"
+#include "ui/plot/plot_frame_layout.h"
 
 namespace amp::ui {
 

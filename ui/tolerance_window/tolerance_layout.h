@@ -3,7 +3,7 @@
 #include <array>
 #include <span>
 
-#include "core/trial_sweep.h"
+#include "core/tolerance/trial_sweep.h"
 #include "graph/tolerance_report.h"
 #include "ui/forms/form_control.h"
 

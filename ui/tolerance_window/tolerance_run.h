@@ -5,7 +5,7 @@
 #include <memory>
 #include <thread>
 
-#include "core/tolerance_analysis.h"
+#include "core/tolerance/tolerance_analysis.h"
 
 namespace amp {
 class SweepPool;

@@ -8,12 +8,12 @@
 #include <QRandomGenerator>
 #include <QTimer>
 
-#include "core/messages.h"
+#include "core/checks/messages.h"
 #include "graph/tolerance_plot.h"
 #include "graph/tolerance_report.h"
 #include "ui/fonts.h"
 #include "ui/forms/form_builder.h"
-#include "ui/graph_window/plot_files.h"
+#include "ui/plot/plot_files.h"
 #include "ui/qt_text.h"
 #include "ui/tolerance_window/band_legend.h"
 #include "ui/tolerance_window/band_plot_area.h"
@@ -37,7 +37,7 @@ QString NewSeed() {
 
 ToleranceWindow::ToleranceWindow(std::function<FieldTexts()> readTexts,
                                  std::string decimalSeparator, SweepPool* sweepPool,
-                                 GraphWindowDialogs dialogs, QWidget* parent)
+                                 SaveDialogs dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window),
       readTexts_(std::move(readTexts)),
       decimalSeparator_(std::move(decimalSeparator)),

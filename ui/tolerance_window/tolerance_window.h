@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "core/field.h"
-#include "core/tolerance_analysis.h"
+#include "core/checks/field.h"
+#include "core/tolerance/tolerance_analysis.h"
 #include "graph/tolerance_report.h"
-#include "ui/graph_window/plot_files.h"
+#include "ui/plot/plot_files.h"
 
 class QLabel;
 class QLineEdit;
@@ -43,7 +43,7 @@ class ToleranceWindow : public QWidget {
     // decimal separator, the one of the user's locale; the analysis shares the sweep pool, which
     // must outlive the window.
     ToleranceWindow(std::function<FieldTexts()> readTexts, std::string decimalSeparator,
-                    SweepPool* sweepPool, GraphWindowDialogs dialogs, QWidget* parent = nullptr);
+                    SweepPool* sweepPool, SaveDialogs dialogs, QWidget* parent = nullptr);
     ~ToleranceWindow() override;
 
     // Whether an analysis is running.
@@ -69,7 +69,7 @@ class ToleranceWindow : public QWidget {
 
     std::function<FieldTexts()> readTexts_;
     std::string decimalSeparator_;
-    GraphWindowDialogs dialogs_;
+    SaveDialogs dialogs_;
     std::array<QLineEdit*, 4> tolerances_{};
     QLineEdit* trials_ = nullptr;
     QLineEdit* seed_ = nullptr;

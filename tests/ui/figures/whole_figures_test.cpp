@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "core/messages.h"
+#include "core/checks/messages.h"
 #include "tests/ui/support/form1_driver.h"
 #include "tests/ui/support/qtest_main.h"
 #include "ui/forms/caption_fit.h"

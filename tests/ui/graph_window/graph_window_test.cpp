@@ -6,14 +6,14 @@
 #include <QSvgRenderer>
 #include <QtTest>
 
-#include "core/messages.h"
+#include "core/checks/messages.h"
 #include "graph/plot_export.h"
 #include "tests/support/reference_design.h"
 #include "tests/ui/support/qtest_main.h"
 #include "ui/graph_window/graph_window_set.h"
 #include "ui/graph_window/plot_area.h"
-#include "ui/graph_window/plot_files.h"
-#include "ui/graph_window/plot_image.h"
+#include "ui/plot/plot_files.h"
+#include "ui/plot/plot_image.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
 
@@ -130,7 +130,7 @@ struct DialogRecorder {
     QStringList suggestions;
     QStringList messages;
 
-    GraphWindowDialogs Dialogs() {
+    SaveDialogs Dialogs() {
         return {[this](QWidget*, const QString& text) { messages << text; },
                 [this](QWidget*, const QString& caption, const QString& suggested, const QString&) {
                     captions << caption;

@@ -2,8 +2,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "core/field.h"
-#include "core/messages.h"
+#include "core/checks/field.h"
+#include "core/checks/messages.h"
 #include "tests/ui/support/form1_driver.h"
 #include "tests/ui/support/qtest_main.h"
 

@@ -9,7 +9,7 @@
 #include <array>
 #include <utility>
 
-#include "core/field_check.h"
+#include "core/checks/field_check.h"
 #include "graph/plot_grid.h"
 #include "tests/robustness/known_messages.h"
 #include "tests/ui/monkey/calculator_state.h"

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <vector>
 
-#include "core/field.h"
+#include "core/checks/field.h"
 #include "graph/plot_grid.h"
 #include "tests/robustness/outcome_rules.h"
 

@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/field_check.h"
-#include "core/messages.h"
+#include "core/checks/field_check.h"
+#include "core/checks/messages.h"
 #include "tests/support/reference_design.h"
 #include "tests/ui/support/form1_driver.h"
 #include "tests/ui/support/qtest_main.h"

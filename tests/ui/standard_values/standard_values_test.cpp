@@ -5,7 +5,7 @@
 #include <QUndoStack>
 #include <QtTest>
 
-#include "core/messages.h"
+#include "core/checks/messages.h"
 #include "tests/ui/support/form1_driver.h"
 #include "tests/ui/support/qtest_main.h"
 #include "ui/qt_text.h"
@@ -139,7 +139,7 @@ class StandardValuesTest : public QObject {
         SizeExampleData(form);
         QTemporaryDir folder;
         QString asked;
-        const GraphWindowDialogs dialogs{
+        const SaveDialogs dialogs{
             [&form](QWidget*, const QString& text) { form.messages << text; },
             [&](QWidget*, const QString& caption, const QString& suggested, const QString&) {
                 asked = caption + ' ' + QFileInfo(suggested).suffix();

@@ -9,10 +9,10 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "core/evaluation.h"
-#include "core/messages.h"
-#include "core/sweep_pool.h"
-#include "core/tolerance_settings.h"
+#include "core/checks/messages.h"
+#include "core/design/evaluation.h"
+#include "core/sweep/sweep_pool.h"
+#include "core/tolerance/tolerance_settings.h"
 #include "graph/tolerance_report.h"
 #include "tests/support/reference_design.h"
 #include "tests/ui/support/form1_driver.h"

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/checks/field.h"
+
+namespace amp {
+
+// What a design file keeps: the texts of the 21 boxes exactly as they stand, and the selected
+// range. Results are not kept: they come from the boxes.
+struct Design {
+    FieldTexts texts;
+    std::optional<int> rangeIndex;
+
+    bool operator==(const Design&) const = default;
+};
+
+// The name the file gives its format, and the version this program writes and reads.
+inline constexpr std::string_view kDesignFormatName = "amplificatore-audio/progetto";
+inline constexpr int kDesignFormatVersion = 1;
+inline constexpr std::string_view kDesignFileSuffix = "amplificatore";
+// Larger files are refused before they are read, and never written.
+inline constexpr std::size_t kMaxDesignFileBytes = 16 * 1024 * 1024;
+
+// Whether the UTF-8 text holds a line break or another control character (C0, DEL, C1, or the
+// line and paragraph separators), which no single-line box can show.
+bool HoldsControlCharacter(std::string_view text);
+
+// The first field, in box order, whose text holds a control character.
+std::optional<Field> FieldWithControlCharacter(const FieldTexts& texts);
+
+// What can be wrong with a design file, each a phrase that completes "the design cannot be
+// opened: ...".
+namespace design_problem {
+inline constexpr std::string_view kNotJson = "il file non contiene testo JSON valido.";
+inline constexpr std::string_view kNotObject = "il file non contiene un oggetto JSON.";
+inline constexpr std::string_view kWrongFormat =
+    "il file non è un progetto di Amplificatore audio.";
+inline constexpr std::string_view kNewerVersion =
+    "il progetto è stato creato con una versione più recente del programma.";
+inline constexpr std::string_view kBadVersion = "la versione del formato non è valida.";
+inline constexpr std::string_view kBadRange =
+    "il campo di frequenze del grafico deve essere un numero intero da 1 a 6 oppure null.";
+inline constexpr std::string_view kInvalidUtf8 = "il file non è un testo UTF-8 valido.";
+inline constexpr std::string_view kTooLarge = "il file è più grande di 16 MiB.";
+inline constexpr std::string_view kGone = "il file non esiste.";
+inline constexpr std::string_view kFolder = "è una cartella, non un file.";
+inline constexpr std::string_view kUnreadable = "il file non si può leggere.";
+std::string FieldMissing(Field field);
+std::string FieldNotText(Field field);
+std::string FieldWithControl(Field field);
+}  // namespace design_problem
+
+}  // namespace amp

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "ui/message_box.h"
+
+class QWidget;
+
+namespace amp::ui {
+
+// Asks where to save a file: the dialog's caption, the suggested path and the file types offered
+// ("Immagine PNG (*.png);;Immagine SVG (*.svg)"). Returns the chosen path, or an empty text when
+// the user cancels. The program asks through the file dialog; tests answer at once.
+using SaveFileChooser = std::function<QString(QWidget* parent, const QString& caption,
+                                              const QString& suggestedPath, const QString& types)>;
+
+// The toolkit's file dialog for saving. A name typed without a suffix gets the one of the
+// file type selected.
+QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                        const QString& types);
+
+// How a window asks the user when it saves a file: the file dialog that asks where, and the
+// message box of a failed save.
+struct SaveDialogs {
+    MessageSink showMessage = ShowModalMessage;
+    SaveFileChooser chooseSaveFile = AskSaveFileName;
+};
+
+}  // namespace amp::ui
