@@ -17,7 +17,7 @@ namespace amp {
 enum class NoiseSource {
     R1,
     R2,
-    RInput,     // R from the follower's input to ground
+    RInput,  // R from the follower's input to ground
     R3,
     RCoupling,  // R from U2's + input to ground
     R4,
@@ -65,10 +65,10 @@ struct NoiseFigures {
     double inputNoise = 0.0;            // outputNoise over |Vo/Vi| at 1 kHz
     double signalToNoise = 0.0;         // 20 log10(level / outputNoise)
     double signalToNoiseAWeighted = 0.0;
-    double largestCleanAt1k = 0.0;      // V peak
+    double largestCleanAt1k = 0.0;  // V peak
     double largestCleanAtBandHigh = 0.0;
-    double fullPowerBandwidth = 0.0;    // SR / (2 pi (supply - margin))
-    double dynamicRange = 0.0;          // 20 log10(largestCleanAt1k / sqrt 2 / outputNoise)
+    double fullPowerBandwidth = 0.0;  // SR / (2 pi (supply - margin))
+    double dynamicRange = 0.0;        // 20 log10(largestCleanAt1k / sqrt 2 / outputNoise)
     double dynamicRangeAWeighted = 0.0;
     bool supplyAboveRating = false;
 };
@@ -83,9 +83,9 @@ struct NoiseContribution {
 
 // The curves of the window's two plots, over 1 Hz ... 1 MHz on a logarithmic grid.
 struct NoiseCurves {
-    std::vector<double> frequencies;    // Hz
-    std::vector<double> density;        // output noise, V/sqrt(Hz)
-    std::vector<double> largestClean;   // V peak
+    std::vector<double> frequencies;   // Hz
+    std::vector<double> density;       // output noise, V/sqrt(Hz)
+    std::vector<double> largestClean;  // V peak
 };
 
 struct NoiseAnalysis {
