@@ -17,9 +17,10 @@ namespace amp {
 
 inline constexpr int kNoisePlotWidth = 7500;
 inline constexpr int kNoisePlotHeight = 4800;
-// 1 Hz at the left, 1 MHz at the right, a decade every 1050 twips.
+// 1 Hz at the left, 1 MHz at the right, a decade every 1010 twips; room on the left for the value
+// captions, on the right for half of "1000000".
 inline constexpr int kNoiseAxisLeft = 900;
-inline constexpr int kNoiseAxisRight = 7200;
+inline constexpr int kNoiseAxisRight = 6960;
 // The top and the bottom of the value scale; the frequency axis lies on the bottom.
 inline constexpr int kNoiseAxisTop = 480;
 inline constexpr int kNoiseAxisBottom = 4140;

@@ -9,22 +9,21 @@ namespace amp {
 namespace {
 
 constexpr double kMicrovoltsPerVolt = 1e6;
-constexpr double kNanovoltsPerVolt = 1e9;
 constexpr double kPerCent = 100.0;
 constexpr int kSourceRmsDecimals = 3;
 constexpr int kShareDecimals = 1;
 
-constexpr std::string_view kDensityHeader = "frequenza [Hz],rumore in uscita [nV/√Hz]\n";
+constexpr std::string_view kDensityHeader = "frequenza [Hz],rumore in uscita [V/√Hz]\n";
 constexpr std::string_view kCleanOutputHeader =
     "frequenza [Hz],uscita massima indistorta [V picco]\n";
 
 std::string CurveCsv(std::string_view header, const std::vector<double>& frequencies,
-                     const std::vector<double>& values, double factor) {
+                     const std::vector<double>& values) {
     std::string text(header);
     for (std::size_t i = 0; i < frequencies.size(); ++i) {
         AppendCsvNumber(text, frequencies[i]);
         text += ',';
-        AppendCsvNumber(text, values[i] * factor);
+        AppendCsvNumber(text, values[i]);
         text += '\n';
     }
     return text;
@@ -90,11 +89,11 @@ std::string SupplyAboveRatingCaption(const OpAmpPart& part, std::string_view dec
 }
 
 std::string DensityCsv(const NoiseCurves& curves) {
-    return CurveCsv(kDensityHeader, curves.frequencies, curves.density, kNanovoltsPerVolt);
+    return CurveCsv(kDensityHeader, curves.frequencies, curves.density);
 }
 
 std::string CleanOutputCsv(const NoiseCurves& curves) {
-    return CurveCsv(kCleanOutputHeader, curves.frequencies, curves.largestClean, 1.0);
+    return CurveCsv(kCleanOutputHeader, curves.frequencies, curves.largestClean);
 }
 
 std::vector<NoiseReportRow> NoiseReportRows(std::string_view part, const NoiseFigures& figures,

@@ -80,8 +80,9 @@ std::vector<NoiseSourceRow> NoiseSourceRows(const NoiseAnalysis& analysis,
 std::string SupplyAboveRatingCaption(const OpAmpPart& part, std::string_view decimalSeparator);
 
 // The plots' samples as CSV text: a header, then a line per sample with its frequency in Hz and
-// the density in nV/sqrt(Hz), or the largest clean output in V peak. Numbers have a point as
-// decimal separator and the shortest form that reads back to the same double; lines end in LF.
+// the density in V/sqrt(Hz), or the largest clean output in V peak, as computed. Numbers have a
+// point as decimal separator and the shortest form that reads back to the same double; lines end
+// in LF.
 std::string DensityCsv(const NoiseCurves& curves);
 std::string CleanOutputCsv(const NoiseCurves& curves);
 

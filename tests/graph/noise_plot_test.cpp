@@ -21,7 +21,7 @@ std::vector<std::string> Captions(const std::vector<AxisTick>& ticks) {
 NoiseAnalysis SmallAnalysis() {
     NoiseAnalysis analysis;
     analysis.curves = {
-        {1.0, 1000.0, 20000.0, 1e6}, {40e-9, 25.25e-9, 0.5e-9, 0.0123e-9}, {0.0, 13.5, 10.0, 2.0}};
+        {1.0, 1000.0, 20000.0, 1e6}, {40e-9, 25.26e-9, 0.5e-9, 0.0123e-9}, {0.0, 13.5, 10.0, 2.0}};
     NoiseFigures& f = analysis.figures;
     f = {27.5e-6, 21.004e-6, 2.5e-6, 91.23, 93.55, 13.5, 12.0, 153255.4, 105.75, 107.8, false};
     for (int k = 0; k < kNoiseSourceCount; ++k) {
@@ -35,9 +35,9 @@ NoiseAnalysis SmallAnalysis() {
 
 TEST(NoisePlot, PlacesFrequenciesAndValuesOnTheirScales) {
     EXPECT_EQ(NoiseFrequencyX(1.0), 900.0);
-    EXPECT_EQ(NoiseFrequencyX(1e6), 7200.0);
-    EXPECT_DOUBLE_EQ(NoiseFrequencyX(1000.0), 4050.0);
-    EXPECT_DOUBLE_EQ(NoisePointerFrequency(4050.0), 1000.0);
+    EXPECT_EQ(NoiseFrequencyX(1e6), 6960.0);
+    EXPECT_DOUBLE_EQ(NoiseFrequencyX(1000.0), 3930.0);
+    EXPECT_DOUBLE_EQ(NoisePointerFrequency(3930.0), 1000.0);
     EXPECT_EQ(Captions(NoiseFrequencyTicks()),
               (std::vector<std::string>{"1", "10", "100", "1000", "10000", "100000", "1000000"}));
 
@@ -74,10 +74,10 @@ TEST(NoisePlot, PlacesFrequenciesAndValuesOnTheirScales) {
     EXPECT_EQ(CleanOutputY(15.0, {15.0, 5.0}), kNoiseAxisTop);
 
     const NoiseCurves curves = SmallAnalysis().curves;
-    EXPECT_EQ(CleanOutputPoint(curves, 3, {15.0, 5.0}).x, 7200.0);
+    EXPECT_EQ(CleanOutputPoint(curves, 3, {15.0, 5.0}).x, 6960.0);
     EXPECT_DOUBLE_EQ(DensityPoint(curves, 1, {-2, 2}).y,
                      (kNoiseAxisTop + kNoiseAxisBottom) / 2.0 -
-                         (kNoiseAxisBottom - kNoiseAxisTop) * std::log10(25.25) / 4.0);
+                         (kNoiseAxisBottom - kNoiseAxisTop) * std::log10(25.26) / 4.0);
 }
 
 TEST(NoisePlot, ReadsOutTheNearestSample) {
@@ -90,9 +90,9 @@ TEST(NoisePlot, ReadsOutTheNearestSample) {
                                                               {NoiseFrequencyX(142000.0), 3},
                                                               {9000.0, 3}};
     for (const auto& [x, sample] : nearest) EXPECT_EQ(NoiseSampleUnderPointer(curves, x), sample);
-    EXPECT_EQ(DensityReadout(curves, 4050.0, ","), (NoiseReadoutTexts{"1000", "25,3"}));
+    EXPECT_EQ(DensityReadout(curves, 3930.0, ","), (NoiseReadoutTexts{"1000", "25,3"}));
     EXPECT_EQ(DensityReadout(curves, 900.0, "."), (NoiseReadoutTexts{"1", "40.0"}));
-    EXPECT_EQ(DensityReadout(curves, 7200.0, "."), (NoiseReadoutTexts{"1000000", "0.0123"}));
+    EXPECT_EQ(DensityReadout(curves, 6960.0, "."), (NoiseReadoutTexts{"1000000", "0.0123"}));
     EXPECT_EQ(CleanOutputReadout(curves, NoiseFrequencyX(20000.0), ","),
               (NoiseReadoutTexts{"20000", "10,00"}));
 }
@@ -119,8 +119,8 @@ TEST(NoiseReport, WritesCaptionsRowsAndCsv) {
     EXPECT_EQ(SupplyAboveRatingCaption(kOpAmpParts[2], ","),
               "Alimentazione oltre il massimo del LM358 (±16 V): risultati calcolati comunque");
     EXPECT_EQ(DensityCsv(analysis.curves),
-              "frequenza [Hz],rumore in uscita [nV/√Hz]\n"
-              "1,40\n1000,25.25\n20000,0.5\n1e+06,0.0123\n");
+              "frequenza [Hz],rumore in uscita [V/√Hz]\n"
+              "1,4e-08\n1000,2.526e-08\n20000,5e-10\n1e+06,1.23e-11\n");
     EXPECT_EQ(CleanOutputCsv(analysis.curves),
               "frequenza [Hz],uscita massima indistorta [V picco]\n"
               "1,0\n1000,13.5\n20000,10\n1e+06,2\n");
