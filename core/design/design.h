@@ -16,7 +16,7 @@ namespace amp {
 struct Design {
     FieldTexts texts;
     std::optional<int> rangeIndex;
-    std::optional<NoiseTexts> noise;
+    std::optional<NoiseTexts> noise = std::nullopt;
 
     bool operator==(const Design&) const = default;
 };

@@ -174,7 +174,11 @@ void MainWindow::OnSaveAsChosen() {
 }
 
 void MainWindow::OnPartsListChosen() {
-    ExportPartsList(this, FieldTextsNow(), {dialogs_.showMessage, dialogs_.chooseSaveFile});
+    // The op-amps are named after the part the noise window chose, if it is one of the list.
+    const std::optional<NoiseTexts> noise = DesignNoiseTexts();
+    const OpAmpPart* part = noise ? FindOpAmpPart(noise->part) : nullptr;
+    ExportPartsList(this, FieldTextsNow(), {dialogs_.showMessage, dialogs_.chooseSaveFile},
+                    part ? part->name : std::string_view());
 }
 
 void MainWindow::OnReportPdfChosen() {
@@ -192,7 +196,8 @@ void MainWindow::OnPrintChosen() {
 ReportSource MainWindow::ReportSourceNow() const {
     const FormState state = State();
     return {state.design.texts,  state.design.rangeIndex, QFileInfo(document_->Path()).fileName(),
-            state.seriesApplied, QDate::currentDate(),    decimalSeparator_};
+            state.seriesApplied, state.design.noise,      QDate::currentDate(),
+            decimalSeparator_};
 }
 
 ReportDialogs MainWindow::ReportAsks() const {
