@@ -76,10 +76,10 @@ constexpr auto kControls = std::to_array<FormControl>({
     {Label, "Label30", Figure(9).name, 4860, 3270, 3720, 255},
     {Value, "Label40", "", 8640, 3240, 1080, 285, 0, ResultValue, Figure(9).name},
     {Label, "Label50", Figure(9).unit, 9780, 3270, 900, 255},
-    {Label, "Label51", "", 4860, 3615, 5820, 255},
+    {Label, "Label51", "", 4860, 3570, 5820, 420},
     {Label, "Label52",
      "en e in sono presi come rumore bianco: i loro valori a 1 kHz valgono a ogni frequenza.", 4860,
-     3900, 5820, 435, 0, WindowFont},
+     4005, 5820, 435, 0, WindowFont},
 
     // The read-out under each plot.
     {Label, "Label53", "f", 120, 9390, 300, 255, 0, RightAligned},
