@@ -164,16 +164,15 @@ void NoisePlotArea::PaintBandCaption(QPainter& painter, const Shown& shown) cons
     const double left = NoiseFrequencyX(shown.bandLow);
     const double right = NoiseFrequencyX(shown.bandHigh);
     if (right - left < kBandCaptionWidth) return;
-    // On a white ground, so that no grid line runs through it.
-    const QRectF twips(left + kBandCaptionWidth / 4.0, kNoiseAxisTop + 15,
-                       right - left - kBandCaptionWidth / 2.0, kCaptionHeight);
+    // Centred at the top of the band, on its shade, so that no grid line runs through it.
     const QString caption = QStringLiteral("banda");
     const QFontMetricsF metrics(painter.font());
-    const qreal width = metrics.horizontalAdvance(caption) + 4;
-    const QPointF centre = TwipsPoint(twips.center().x(), twips.top());
-    painter.fillRect(QRectF(centre.x() - width / 2, centre.y(), width, metrics.height()),
-                     kBandShade);
-    PaintCaption(painter, twips, caption, Qt::AlignHCenter | Qt::AlignTop, ToQColor(kBandEdge));
+    const QSizeF size(metrics.horizontalAdvance(caption) + 4, metrics.height());
+    const QPointF top = TwipsPoint((left + right) / 2, kNoiseAxisTop + 15);
+    const QRectF box(top - QPointF(size.width() / 2, 0), size);
+    painter.fillRect(box, kBandShade);
+    painter.setPen(ToQColor(kBandEdge));
+    painter.drawText(box, Qt::AlignCenter, caption);
 }
 
 void NoisePlotArea::PaintRailLimit(QPainter& painter, const Shown& shown) const {
@@ -232,25 +231,24 @@ void NoisePlotArea::paintEvent(QPaintEvent*) {
     const qreal inset = kFocusFrameWidth / 2.0;
     painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
     painter.setPen(QPen(palette().color(QPalette::Highlight), 1.0, Qt::DotLine));
-    painter.drawLine(TwipsPoint(keyboardX_, kNoiseAxisTop),
-                     TwipsPoint(keyboardX_, kNoiseAxisBottom));
+    painter.drawLine(TwipsPoint(pointerX_, kNoiseAxisTop), TwipsPoint(pointerX_, kNoiseAxisBottom));
 }
 
 void NoisePlotArea::MovePointerTo(double x) {
-    keyboardX_ = x;
+    pointerX_ = x;
     if (hasFocus()) update();
     emit pointerMoved(QPointF(x, kNoiseAxisBottom));
 }
 
 void NoisePlotArea::mouseMoveEvent(QMouseEvent* event) {
-    keyboardX_ = event->position().x() * kTwipsPerPixel;
+    pointerX_ = event->position().x() * kTwipsPerPixel;
     if (hasFocus()) update();
     emit pointerMoved(event->position() * kTwipsPerPixel);
 }
 
 void NoisePlotArea::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-        ShowContextMenu(TwipsPoint(keyboardX_, kNoiseAxisBottom).toPoint());
+        ShowContextMenu(TwipsPoint(pointerX_, kNoiseAxisBottom).toPoint());
         return;
     }
     // An arrow moves the pointer by a pixel, with Shift by ten; Home and End go to the axis' ends.
@@ -258,10 +256,10 @@ void NoisePlotArea::keyPressEvent(QKeyEvent* event) {
     const double rightmost = kNoisePlotWidth - kTwipsPerPixel;
     switch (event->key()) {
         case Qt::Key_Left:
-            MovePointerTo(std::max(keyboardX_ - step, 0.0));
+            MovePointerTo(std::max(pointerX_ - step, 0.0));
             return;
         case Qt::Key_Right:
-            MovePointerTo(std::min(keyboardX_ + step, rightmost));
+            MovePointerTo(std::min(pointerX_ + step, rightmost));
             return;
         case Qt::Key_Home:
             MovePointerTo(kNoiseAxisLeft);
@@ -277,7 +275,7 @@ void NoisePlotArea::keyPressEvent(QKeyEvent* event) {
 void NoisePlotArea::contextMenuEvent(QContextMenuEvent* event) {
     ShowContextMenu(event->reason() == QContextMenuEvent::Mouse
                         ? event->pos()
-                        : TwipsPoint(keyboardX_, kNoiseAxisBottom).toPoint());
+                        : TwipsPoint(pointerX_, kNoiseAxisBottom).toPoint());
 }
 
 void NoisePlotArea::ShowContextMenu(QPoint at) {

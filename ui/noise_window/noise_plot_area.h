@@ -78,8 +78,8 @@ class NoisePlotArea : public QWidget {
     NoisePlotKind kind_;
     std::optional<Shown> shown_;
     std::vector<AxisTick> frequencyTicks_;
-    // Where the keyboard moved the pointer, in twips along the frequency axis.
-    double keyboardX_ = kNoiseAxisLeft;
+    // Where the mouse or the keyboard put the pointer last, in twips along the frequency axis.
+    double pointerX_ = kNoiseAxisLeft;
 };
 
 }  // namespace amp::ui

@@ -47,8 +47,9 @@ class NoiseWindow : public QWidget {
     // The part chosen and the fields' texts as they are now.
     NoiseTexts Texts() const;
 
-    // Shows the texts in the fields, a part's fields locked; what the window showed belongs to
-    // other settings and goes, unless the texts are those shown already.
+    // Shows the texts, whose part is a name of the list or "Personalizzato", in the fields, a
+    // part's fields locked; what the window showed belongs to other settings and goes, unless the
+    // texts are those shown already.
     void SetTexts(const NoiseTexts& texts);
 
     // Back to DefaultNoiseTexts(), nothing computed.
