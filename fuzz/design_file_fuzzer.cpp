@@ -15,7 +15,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Outcome<Design> read = ui::ParseDesignFile(bytes);
     const auto* design = std::get_if<Design>(&read);
     if (design == nullptr) return 0;
-    if (FieldWithControlCharacter(design->texts)) {
+    bool noiseControl = false;
+    if (design->noise) {
+        noiseControl = HoldsControlCharacter(design->noise->part);
+        for (int k = 0; k < kNoiseFieldCount; ++k) {
+            noiseControl |=
+                HoldsControlCharacter(TextOf(*design->noise, static_cast<NoiseField>(k)));
+        }
+    }
+    if (FieldWithControlCharacter(design->texts) || noiseControl) {
         std::fprintf(stderr, "broken rule: a design read holds a control character\n");
         std::abort();
     }
