@@ -4,8 +4,6 @@
 #include <cmath>
 #include <limits>
 
-#include "core/checks/messages.h"
-
 namespace amp {
 namespace {
 
@@ -92,11 +90,15 @@ LeadingNumber ParseLeadingNumber(std::string_view text) {
 }  // namespace
 
 std::optional<Failure> CheckNumericField(std::string_view text, Field field) {
-    if (text.empty()) return Failure{std::string(MissingValueMessage(field))};
+    return CheckNumericField(text, MessagesOf(field));
+}
+
+std::optional<Failure> CheckNumericField(std::string_view text, const FieldMessages& messages) {
+    if (text.empty()) return Failure{std::string(messages.missing)};
     for (char c : text) {
-        if (!IsAllowedCharacter(c)) return Failure{BadValueMessage(field)};
+        if (!IsAllowedCharacter(c)) return Failure{BadValueMessage(messages.subject)};
     }
-    if (ParseLeadingNumber(text).tooLarge) return Failure{BadValueMessage(field)};
+    if (ParseLeadingNumber(text).tooLarge) return Failure{BadValueMessage(messages.subject)};
     return std::nullopt;
 }
 

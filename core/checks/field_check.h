@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/checks/field.h"
+#include "core/checks/messages.h"
 #include "core/checks/outcome.h"
 
 namespace amp {
@@ -15,6 +16,9 @@ namespace amp {
 // outside the digits and ".eE-+", or starts with a number too large for a double; nothing when
 // the text passes.
 std::optional<Failure> CheckNumericField(std::string_view text, Field field);
+
+// The same check of a box of another window, with that box's two messages.
+std::optional<Failure> CheckNumericField(std::string_view text, const FieldMessages& messages);
 
 // The value of the longest leading decimal number of the text, always read with a point,
 // 0 when the text does not start with one.

@@ -7,18 +7,14 @@
 namespace amp {
 namespace {
 
-struct FieldMessageTexts {
-    std::string_view missing;
-    std::string_view subject;
-};
-
+constexpr std::string_view kMissingValuePrefix = "Hai dimenticato di scrivere ";
 constexpr std::string_view kBadValuePrefix = "Errore di inserimento dati per ";
 constexpr std::string_view kBadValueTail =
     ". Puoi scrivere soltanto numeri razionali con il punto come separatore decimale, anche in "
     "forma esponenziale. Ad es: 1.23 , 1E-5 , 5E3";
 
 // Indexed by text box number - 1.
-constexpr std::array<FieldMessageTexts, kFieldCount> kMessages{{
+constexpr std::array<FieldMessages, kFieldCount> kMessages{{
     {"Hai dimenticato di scrivere la frequenza di taglio inferiore desiderata fi ",
      "la frequenza di taglio inferiore fi"},
     {"Hai dimenticato di scrivere la frequenza di taglio superiore desiderata fs ",
@@ -54,13 +50,28 @@ constexpr std::array<FieldMessageTexts, kFieldCount> kMessages{{
 
 }  // namespace
 
+FieldMessages MessagesOf(Field field) {
+    return kMessages[TextBoxNumber(field) - 1];
+}
+
 std::string_view MissingValueMessage(Field field) {
-    return kMessages[TextBoxNumber(field) - 1].missing;
+    return MessagesOf(field).missing;
 }
 
 std::string BadValueMessage(Field field) {
+    return BadValueMessage(MessagesOf(field).subject);
+}
+
+std::string MissingValueMessage(std::string_view subject) {
+    std::string text(kMissingValuePrefix);
+    text += subject;
+    text += ' ';
+    return text;
+}
+
+std::string BadValueMessage(std::string_view subject) {
     std::string text(kBadValuePrefix);
-    text += kMessages[TextBoxNumber(field) - 1].subject;
+    text += subject;
     text += kBadValueTail;
     return text;
 }

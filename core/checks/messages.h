@@ -10,10 +10,25 @@ namespace amp {
 // Caption of the main window and of every message box.
 inline constexpr std::string_view kApplicationTitle = "Amplificatore audio";
 
+// The two messages of a box that holds a number: the whole text shown when it is empty (its
+// trailing blanks are part of it) and the subject that the message of a malformed value names.
+struct FieldMessages {
+    std::string_view missing;
+    std::string_view subject;
+};
+
+// The two messages of a field of the main window.
+FieldMessages MessagesOf(Field field);
+
 // The message shown when the field is empty (its trailing blanks are part of the text).
 std::string_view MissingValueMessage(Field field);
 // The message shown when the field holds a character outside the number notation.
 std::string BadValueMessage(Field field);
+
+// The same two for a box of another window, which names its subject in both:
+// "Hai dimenticato di scrivere <subject> " and "Errore di inserimento dati per <subject>...".
+std::string MissingValueMessage(std::string_view subject);
+std::string BadValueMessage(std::string_view subject);
 // The message shown when a sized part has no standard value: zero or negative.
 std::string NoStandardValueMessage(Field part);
 // The message shown when N is refused: it must lie within 1 ... kMaxSampleCount.

@@ -27,6 +27,11 @@ struct NoiseTexts {
 
 // The window's fields in the order they are checked.
 enum class NoiseField { en, in, slewRate, margin, supply, temperature, bandLow, bandHigh, level };
+inline constexpr int kNoiseFieldCount = 9;
+
+// The text of one field.
+std::string& TextOf(NoiseTexts& texts, NoiseField field);
+const std::string& TextOf(const NoiseTexts& texts, NoiseField field);
 
 // What the window starts with: the TL072 (whose Avo and fc are Form1's own defaults) and its
 // figures, +-15 V, 25 °C, 20 Hz ... 20 kHz, 1 V rms.
@@ -36,7 +41,7 @@ NoiseTexts DefaultNoiseTexts();
 NoiseTexts WithPart(NoiseTexts texts, const OpAmpPart& part);
 
 // The limits the checks state in their messages.
-inline constexpr double kLowestNoiseFrequency = 1.0;        // Hz
+inline constexpr double kLowestNoiseFrequency = 1.0;         // Hz
 inline constexpr double kHighestNoiseFrequency = 1000000.0;  // Hz
 inline constexpr double kLowestTemperature = -55.0;          // °C
 inline constexpr double kHighestTemperature = 150.0;         // °C
@@ -56,12 +61,13 @@ struct NoiseSettings {
     double level = 0.0;        // V rms
 };
 
-// Checks the fields in NoiseField order, each like a box of Form1 (its "Hai dimenticato di
-// scrivere ... " and "Errore di inserimento dati per ..." messages), then the limits, each with
-// one message built from the limit it states: a band outside kLowestNoiseFrequency ...
-// kHighestNoiseFrequency or with "da" not below "a", a temperature outside kLowestTemperature ...
-// kHighestTemperature, a supply not above the margin, a negative en, in or margin, a slew rate or
-// level not above zero. An unknown part name is refused too.
+// Refuses an unknown part name, then checks the fields in NoiseField order, each like a box of
+// Form1 (its "Hai dimenticato di scrivere ... " and "Errore di inserimento dati per ..."
+// messages), then the limits in the same order, each with one message built from the limit it
+// states: a negative en, in or margin, a slew rate not above zero, a supply not above the margin,
+// a temperature outside kLowestTemperature ... kHighestTemperature, a band outside
+// kLowestNoiseFrequency ... kHighestNoiseFrequency or with "da" not below "a", a level not above
+// zero. The texts of en, in, SR and the margin are read as typed, whatever the part.
 Outcome<NoiseSettings> ReadNoiseSettings(const NoiseTexts& texts);
 
 // Whether the supply exceeds the chosen part's largest: computed all the same, but flagged.

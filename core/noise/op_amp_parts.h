@@ -9,13 +9,13 @@ namespace amp {
 // in the units the datasheets give them.
 struct OpAmpPart {
     std::string_view name;
-    double Avo;                // open-loop gain, a ratio
-    double gbwMegahertz;       // gain-bandwidth product: the program's fc
-    double slewRate;           // V/us
-    double en;                 // voltage noise at 1 kHz, nV/sqrt(Hz)
-    double in;                 // current noise at 1 kHz, pA/sqrt(Hz); 0 where the maker gives none
-    double outputMargin;       // V: how close to each rail the output swings into 2 ... 10 kohm
-    double largestSupply;      // +-V
+    double Avo;            // open-loop gain, a ratio
+    double gbwMegahertz;   // gain-bandwidth product: the program's fc
+    double slewRate;       // V/us
+    double en;             // voltage noise at 1 kHz, nV/sqrt(Hz)
+    double in;             // current noise at 1 kHz, pA/sqrt(Hz); 0 where the maker gives none
+    double outputMargin;   // V: how close to each rail the output swings into 2 ... 10 kohm
+    double largestSupply;  // +-V
 };
 
 inline constexpr std::array<OpAmpPart, 8> kOpAmpParts{{
