@@ -146,7 +146,10 @@ void AppendAnalyses(std::string& netlist, const NetlistNoise& noise) {
     netlist +=
         "\n* Analisi: Vo/Vi da 1 Hz a 1 MHz, 200 punti per decade; rumore in v(out), riferito\n";
     netlist += "* anche all'ingresso Vi, sulla banda del progetto in hertz, con il contributo di\n";
-    netlist += "* ogni sorgente.\n";
+    netlist +=
+        "* ogni sorgente. Il totale (onoise_total) va da f1 all'ultimo punto della griglia,\n";
+    netlist += "* 200 per decade da f1: f2 se la banda copre un numero intero di passi (come\n";
+    netlist += "* 20 Hz - 20 kHz), altrimenti fino a un passo sotto f2 o appena sopra.\n";
     netlist += ".ac dec 200 1 1Meg\n";
     netlist += ".noise v(out) Vi dec 200 " + SpiceNumber(noise.bandLow) + " " +
                SpiceNumber(noise.bandHigh) + " 1\n";

@@ -1,5 +1,7 @@
 #include "tests/spice/ngspice_run.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -14,6 +16,12 @@ std::string FileText(const std::filesystem::path& file) {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+// Whether the simulator complained: a netlist that runs as it is runs without a word of either.
+bool HasComplaint(std::string log) {
+    std::ranges::transform(log, log.begin(), [](unsigned char c) { return std::tolower(c); });
+    return log.find("error") != std::string::npos || log.find("warning") != std::string::npos;
 }
 
 }  // namespace
@@ -41,8 +49,8 @@ std::vector<RawPlot> RunNgspice(const std::string& ngspice, const std::string& n
     const std::string command = "\"" + ngspice + "\" -b -r \"" + raw.string() + "\" \"" +
                                 circuit.string() + "\" > \"" + log.string() + "\" 2>&1";
     const int status = std::system(command.c_str());
-    if (status != 0 || !std::filesystem::exists(raw)) {
-        throw std::runtime_error("ngspice failed on " + name + " (status " +
+    if (status != 0 || !std::filesystem::exists(raw) || HasComplaint(FileText(log))) {
+        throw std::runtime_error("ngspice failed or complained on " + name + " (status " +
                                  std::to_string(status) + "):\n" + FileText(log));
     }
     return ReadRawFile(raw);

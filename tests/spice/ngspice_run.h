@@ -25,7 +25,7 @@ class ScratchDirectory {
 
 // Writes the netlist as <name>.cir in the directory, runs it as it is with `ngspice -b`, its
 // results going to the raw file <name>.raw, and returns that file's plots. Throws with the
-// simulator's log when it fails.
+// simulator's log when it fails or writes an error or a warning.
 std::vector<RawPlot> RunNgspice(const std::string& ngspice, const std::string& netlist,
                                 const std::filesystem::path& directory, const std::string& name);
 

@@ -81,10 +81,15 @@ RawPlot ReadPlot(RawReader& reader) {
 
 }  // namespace
 
-const std::vector<Complex>& RawPlot::Values(const std::string& variable) const {
+const std::vector<Complex>* RawPlot::Find(const std::string& variable) const {
     for (std::size_t i = 0; i < variables.size(); ++i) {
-        if (variables[i] == variable) return values[i];
+        if (variables[i] == variable) return &values[i];
     }
+    return nullptr;
+}
+
+const std::vector<Complex>& RawPlot::Values(const std::string& variable) const {
+    if (const std::vector<Complex>* found = Find(variable)) return *found;
     throw std::runtime_error("raw file: no variable " + variable + " in " + name);
 }
 

@@ -16,7 +16,9 @@ struct RawPlot {
     std::vector<std::string> variables;
     std::vector<std::vector<Complex>> values;  // [variable][point]
 
-    // The values of the variable of that name; throws when the plot has none.
+    // The values of the variable of that name, or null when the plot has none.
+    const std::vector<Complex>* Find(const std::string& variable) const;
+    // The same, but throws when the plot has none.
     const std::vector<Complex>& Values(const std::string& variable) const;
 };
 
