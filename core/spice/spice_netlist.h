@@ -39,8 +39,10 @@ inline constexpr std::string_view kSpiceNetlistSuffix = "cir";
 // logarithmic frequency axis.
 std::string SpiceNetlist(const SpiceDesign& design);
 
-// "Esporta netlist SPICE...": the evaluation's 17 field checks on Form1's texts, then the noise
-// window's checks when the design has noise settings; the netlist, or the first failure.
+// "Esporta netlist SPICE...": the evaluation's 17 field checks on Form1's texts and its zero tests
+// of Avo and fc, then the noise window's checks when the design has noise settings; the netlist,
+// or the first failure. A value that overflows in SI units gives the message of an undefined
+// response.
 Outcome<std::string> ExportSpiceNetlist(const FieldTexts& texts,
                                         const std::optional<NoiseTexts>& noise,
                                         std::string_view designName,
