@@ -29,7 +29,8 @@ std::array<ReportFieldGroup, 3> ReportFieldGroups() {
 }
 
 DesignReport ComputeDesignReport(const FieldTexts& texts, std::optional<int> selectedRange,
-                                 std::string_view decimalSeparator, SweepPool* pool) {
+                                 std::string_view decimalSeparator, SweepPool* pool,
+                                 const std::optional<NoiseTexts>& noise) {
     DesignReport report;
     report.rangeIndex = selectedRange.value_or(kReportDefaultRange);
     report.results = EvaluateResponse(texts, decimalSeparator, pool);
@@ -39,6 +40,14 @@ DesignReport ComputeDesignReport(const FieldTexts& texts, std::optional<int> sel
     } else {
         report.plot = PlotResponse(std::get<GraphInputs>(request.inputs), report.rangeIndex,
                                    decimalSeparator, pool);
+    }
+    if (noise) {
+        const Outcome<NoiseAnalysis> analysis = AnalyseNoise(texts, *noise);
+        const Failure* failure = FailureOf(analysis);
+        report.noise = DesignNoiseReport{
+            noise->part, failure
+                             ? Outcome<NoiseFigures>(*failure)
+                             : Outcome<NoiseFigures>(std::get<NoiseAnalysis>(analysis).figures)};
     }
     return report;
 }

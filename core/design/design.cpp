@@ -40,6 +40,19 @@ std::string FieldWithControl(Field field) {
            " contiene un a capo o un altro carattere di controllo.";
 }
 
+std::string NoiseSettingMissing(std::string_view key) {
+    return "manca l'impostazione di rumore " + std::string(key) + ".";
+}
+
+std::string NoiseSettingNotText(std::string_view key) {
+    return "l'impostazione di rumore " + std::string(key) + " non è un testo.";
+}
+
+std::string NoiseSettingWithControl(std::string_view key) {
+    return "l'impostazione di rumore " + std::string(key) +
+           " contiene un a capo o un altro carattere di controllo.";
+}
+
 }  // namespace design_problem
 
 }  // namespace amp

@@ -6,14 +6,17 @@
 #include <string_view>
 
 #include "core/checks/field.h"
+#include "core/noise/noise_settings.h"
 
 namespace amp {
 
-// What a design file keeps: the texts of the 21 boxes exactly as they stand, and the selected
-// range. Results are not kept: they come from the boxes.
+// What a design file keeps: the texts of the 21 boxes exactly as they stand, the selected range
+// and, once the noise window has been opened for the design, its settings as typed. Results are
+// not kept: they come from the boxes.
 struct Design {
     FieldTexts texts;
     std::optional<int> rangeIndex;
+    std::optional<NoiseTexts> noise = std::nullopt;
 
     bool operator==(const Design&) const = default;
 };
@@ -52,6 +55,14 @@ inline constexpr std::string_view kUnreadable = "il file non si può leggere.";
 std::string FieldMissing(Field field);
 std::string FieldNotText(Field field);
 std::string FieldWithControl(Field field);
+// The noise settings, kept under one key as an object of texts keyed by setting.
+inline constexpr std::string_view kNoiseNotObject =
+    "le impostazioni di rumore non sono un oggetto JSON.";
+inline constexpr std::string_view kNoiseUnknownPart =
+    "l'operazionale delle impostazioni di rumore non è nell'elenco.";
+std::string NoiseSettingMissing(std::string_view key);
+std::string NoiseSettingNotText(std::string_view key);
+std::string NoiseSettingWithControl(std::string_view key);
 }  // namespace design_problem
 
 }  // namespace amp

@@ -69,7 +69,7 @@ void AppendLine(std::string& csv, std::initializer_list<std::string_view> cells)
 
 }  // namespace
 
-Outcome<std::string> PartsListCsv(const FieldTexts& texts) {
+Outcome<std::string> PartsListCsv(const FieldTexts& texts, std::string_view opAmpPart) {
     if (auto failure = CheckFields(texts, kPartsListCheckOrder)) return *failure;
     std::string csv(kCsvHeader);
     for (const PassivePart& part : kPassiveParts) {
@@ -83,8 +83,9 @@ Outcome<std::string> PartsListCsv(const FieldTexts& texts) {
     }
     const std::string& avo = texts[Field::Avo];
     const std::string& fc = texts[Field::fc];
-    const std::string value = "Avo " + SiNumber(ReadFieldNumber(avo)) + " fc " +
-                              SiNumber(ReadFieldNumber(fc) * kHertzPerMegahertz) + " Hz";
+    std::string value = "Avo " + SiNumber(ReadFieldNumber(avo)) + " fc " +
+                        SiNumber(ReadFieldNumber(fc) * kHertzPerMegahertz) + " Hz";
+    if (!opAmpPart.empty()) value = std::string(opAmpPart) + ' ' + value;
     const std::string typed =
         "Avo " + avo + " fc " + fc + ' ' + std::string(FieldUnitName(Field::fc));
     for (std::string_view opAmp : kOpAmps) AppendLine(csv, {opAmp, "1", value, typed, {}});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/checks/field.h"
 #include "core/checks/outcome.h"
@@ -14,7 +15,8 @@ namespace amp {
 // coupling network's), the value in SI units with the unit's symbol (an op-amp's Avo and fc),
 // the box's text with its unit, and the smallest series that holds the value exactly, or
 // nothing. The load RL is no part. Comma-separated, a point as decimal separator, UTF-8, lines
-// ending in LF.
-Outcome<std::string> PartsListCsv(const FieldTexts& texts);
+// ending in LF. When the op-amp is a part one can buy (the noise window's choice), its name
+// leads the op-amps' values: "TL072 Avo 200000 fc 3000000 Hz".
+Outcome<std::string> PartsListCsv(const FieldTexts& texts, std::string_view opAmpPart = {});
 
 }  // namespace amp

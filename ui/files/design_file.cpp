@@ -7,8 +7,10 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QStringDecoder>
+#include <array>
 #include <cmath>
 
+#include "core/noise/op_amp_parts.h"
 #include "ui/files/safe_write.h"
 
 namespace amp::ui {
@@ -19,6 +21,19 @@ const QString kFormatKey = QStringLiteral("formato");
 const QString kVersionKey = QStringLiteral("versione");
 const QString kFieldsKey = QStringLiteral("campi");
 const QString kRangeKey = QStringLiteral("campo_di_frequenze");
+const QString kNoiseKey = QStringLiteral("rumore");
+
+// The keys of the noise settings' object: the part, then the fields in NoiseField order.
+constexpr std::string_view kPartKey = "operazionale";
+constexpr std::array<std::string_view, kNoiseFieldCount> kNoiseFieldKeys{"en",
+                                                                         "in",
+                                                                         "sr",
+                                                                         "margine",
+                                                                         "alimentazione",
+                                                                         "temperatura",
+                                                                         "banda_da",
+                                                                         "banda_a",
+                                                                         "livello_di_riferimento"};
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -66,6 +81,58 @@ Outcome<std::optional<int>> ReadRange(const QJsonValue& range) {
     return std::optional<int>(static_cast<int>(index));
 }
 
+// Each text of the noise settings with its key, the part's name first.
+template <class Texts, class Visit>
+void ForEachNoiseText(Texts& texts, Visit visit) {
+    visit(kPartKey, texts.part);
+    for (int k = 0; k < kNoiseFieldCount; ++k) {
+        visit(kNoiseFieldKeys[static_cast<std::size_t>(k)],
+              TextOf(texts, static_cast<NoiseField>(k)));
+    }
+}
+
+std::optional<std::string_view> NoiseKeyWithControlCharacter(const NoiseTexts& texts) {
+    std::optional<std::string_view> found;
+    ForEachNoiseText(texts, [&found](std::string_view key, const std::string& text) {
+        if (!found && HoldsControlCharacter(text)) found = key;
+    });
+    return found;
+}
+
+QJsonObject NoiseObject(const NoiseTexts& texts) {
+    QJsonObject noise;
+    ForEachNoiseText(texts, [&noise](std::string_view key, const std::string& text) {
+        noise.insert(Text(key), Text(text));
+    });
+    return noise;
+}
+
+Outcome<NoiseTexts> ReadNoise(const QJsonValue& value) {
+    if (!value.isObject()) return Problem(design_problem::kNoiseNotObject);
+    const QJsonObject noise = value.toObject();
+    NoiseTexts texts;
+    std::optional<Failure> problem;
+    ForEachNoiseText(texts, [&](std::string_view key, std::string& text) {
+        if (problem) return;
+        const QJsonValue typed = noise.value(Text(key));
+        if (typed.isUndefined()) {
+            problem = Failure{design_problem::NoiseSettingMissing(key)};
+        } else if (!typed.isString()) {
+            problem = Failure{design_problem::NoiseSettingNotText(key)};
+        } else {
+            text = typed.toString().toStdString();
+            if (HoldsControlCharacter(text)) {
+                problem = Failure{design_problem::NoiseSettingWithControl(key)};
+            }
+        }
+    });
+    if (problem) return *problem;
+    if (texts.part != kCustomOpAmpName && FindOpAmpPart(texts.part) == nullptr) {
+        return Problem(design_problem::kNoiseUnknownPart);
+    }
+    return texts;
+}
+
 }  // namespace
 
 QByteArray DesignFileBytes(const Design& design) {
@@ -79,6 +146,7 @@ QByteArray DesignFileBytes(const Design& design) {
     file.insert(kVersionKey, kDesignFormatVersion);
     file.insert(kFieldsKey, fields);
     file.insert(kRangeKey, design.rangeIndex ? QJsonValue(*design.rangeIndex) : QJsonValue());
+    if (design.noise) file.insert(kNoiseKey, NoiseObject(*design.noise));
     return QJsonDocument(file).toJson(QJsonDocument::Indented);
 }
 
@@ -114,6 +182,13 @@ Outcome<Design> ParseDesignFile(QByteArrayView bytes) {
     const Outcome<std::optional<int>> range = ReadRange(file.value(kRangeKey));
     if (const Failure* failure = FailureOf(range)) return *failure;
     design.rangeIndex = std::get<std::optional<int>>(range);
+
+    // Older designs have no noise settings.
+    if (const QJsonValue noise = file.value(kNoiseKey); !noise.isUndefined()) {
+        Outcome<NoiseTexts> texts = ReadNoise(noise);
+        if (const Failure* failure = FailureOf(texts)) return *failure;
+        design.noise = std::move(std::get<NoiseTexts>(texts));
+    }
     return design;
 }
 
@@ -141,6 +216,10 @@ Outcome<Design> ReadDesignFile(const QString& path) {
 std::optional<Failure> WriteDesignFile(const QString& path, const Design& design) {
     if (const auto field = FieldWithControlCharacter(design.texts)) {
         return SaveFailure(path, design_problem::FieldWithControl(*field));
+    }
+    if (const auto key =
+            design.noise ? NoiseKeyWithControlCharacter(*design.noise) : std::nullopt) {
+        return SaveFailure(path, design_problem::NoiseSettingWithControl(*key));
     }
     const QByteArray bytes = DesignFileBytes(design);
     if (static_cast<std::size_t>(bytes.size()) > kMaxDesignFileBytes) {

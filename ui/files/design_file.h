@@ -11,8 +11,11 @@
 namespace amp::ui {
 
 // The file of a design: one UTF-8 JSON object with the format's name and version, the 21 texts
-// keyed by their fields' symbols and the range (1 ... 6, or null). Keys in a fixed order,
-// indented, a newline at the end, so that designs diff well.
+// keyed by their fields' symbols, the range (1 ... 6, or null) and, when the design has them, the
+// noise settings as the object "rumore" of texts: "operazionale" (a part of the list or
+// "Personalizzato"), "en", "in", "sr", "margine", "alimentazione", "temperatura", "banda_da",
+// "banda_a" and "livello_di_riferimento". Keys in a fixed order, indented, a newline at the end,
+// so that designs diff well.
 QByteArray DesignFileBytes(const Design& design);
 
 // The design in a file's bytes, or what is wrong with them, as a phrase of design_problem. Keys

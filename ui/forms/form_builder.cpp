@@ -154,6 +154,12 @@ QWidget* CreateCommandButton(const FormControl& entry, QWidget& form, const QRec
     return button;
 }
 
+QWidget* CreateComboBox(QWidget& form) {
+    auto* list = new QComboBox(&form);
+    list->setFont(ControlFont());
+    return list;
+}
+
 // A line two pixels wide over the designed one.
 QWidget* CreateLine(const FormControl& entry, QWidget& form) {
     auto* line = new QWidget(&form);
@@ -191,6 +197,8 @@ QWidget* CreateControl(const FormControl& entry, QWidget& form, const QRect& geo
             return makePicture ? makePicture(form) : new QWidget(&form);
         case ControlKind::Line:
             return CreateLine(entry, form);
+        case ControlKind::ComboBox:
+            return CreateComboBox(form);
     }
     return nullptr;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,6 +36,10 @@ struct WidgetOf<ControlKind::OptionButton> {
 template <>
 struct WidgetOf<ControlKind::CommandButton> {
     using type = QPushButton;
+};
+template <>
+struct WidgetOf<ControlKind::ComboBox> {
+    using type = QComboBox;
 };
 
 // The controls a form's table was built into, reached through the rows of that table.

@@ -6,8 +6,18 @@
 
 namespace amp::ui {
 
-// A Value is a label whose caption a calculation writes; a Picture is a widget the form makes.
-enum class ControlKind { TextBox, Label, Value, OptionButton, CommandButton, Picture, Line };
+// A Value is a label whose caption a calculation writes; a Picture is a widget the form makes; a
+// ComboBox is a list to choose from, whose entries the window fills in.
+enum class ControlKind {
+    TextBox,
+    Label,
+    Value,
+    OptionButton,
+    CommandButton,
+    Picture,
+    Line,
+    ComboBox
+};
 
 // The looks the windows give their controls beyond the plain control font.
 enum class ControlLook {

@@ -32,6 +32,7 @@ const auto kItems = std::to_array<Form1MenuItem>({
      &MainWindow::OnStandardValuesChosen},
     {Tools, Command, "Analisi delle &tolleranze...", Key::UnknownKey,
      &MainWindow::OnToleranceAnalysisChosen},
+    {Tools, Command, "&Rumore e dinamica...", Key::UnknownKey, &MainWindow::OnNoiseAnalysisChosen},
     {Help, Command, "&Informazioni su Amplificatore audio", Key::UnknownKey,
      &MainWindow::OnAboutChosen},
     {Help, Command, "Informazioni su &Qt", Key::UnknownKey, &MainWindow::OnAboutQtChosen},

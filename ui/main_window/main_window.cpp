@@ -29,6 +29,7 @@
 #include "ui/main_window/form1_layout.h"
 #include "ui/main_window/form1_menus.h"
 #include "ui/main_window/state_step.h"
+#include "ui/noise_window/noise_window.h"
 #include "ui/qt_text.h"
 #include "ui/schematic/schematic_view.h"
 #include "ui/standard_values/parts_list_export.h"
@@ -173,7 +174,11 @@ void MainWindow::OnSaveAsChosen() {
 }
 
 void MainWindow::OnPartsListChosen() {
-    ExportPartsList(this, FieldTextsNow(), {dialogs_.showMessage, dialogs_.chooseSaveFile});
+    // The op-amps are named after the part the noise window chose, if it is one of the list.
+    const std::optional<NoiseTexts> noise = DesignNoiseTexts();
+    const OpAmpPart* part = noise ? FindOpAmpPart(noise->part) : nullptr;
+    ExportPartsList(this, FieldTextsNow(), {dialogs_.showMessage, dialogs_.chooseSaveFile},
+                    part ? part->name : std::string_view());
 }
 
 void MainWindow::OnReportPdfChosen() {
@@ -191,7 +196,8 @@ void MainWindow::OnPrintChosen() {
 ReportSource MainWindow::ReportSourceNow() const {
     const FormState state = State();
     return {state.design.texts,  state.design.rangeIndex, QFileInfo(document_->Path()).fileName(),
-            state.seriesApplied, QDate::currentDate(),    decimalSeparator_};
+            state.seriesApplied, state.design.noise,      QDate::currentDate(),
+            decimalSeparator_};
 }
 
 ReportDialogs MainWindow::ReportAsks() const {
@@ -228,6 +234,46 @@ void MainWindow::OnToleranceAnalysisChosen() {
     toleranceWindow_->activateWindow();
 }
 
+void MainWindow::OnNoiseAnalysisChosen() {
+    NoiseWindow& window = Noise();
+    if (!hasNoiseSettings_) {
+        // From now on the design keeps the window's settings.
+        hasNoiseSettings_ = true;
+        emit designEdited();
+    }
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+NoiseWindow& MainWindow::Noise() {
+    if (!noiseWindow_) {
+        noiseWindow_ =
+            new NoiseWindow([this] { return FieldTextsNow(); }, decimalSeparator_,
+                            [this](const std::vector<FieldWrite>& writes) {
+                                WriteFieldsAsStep(QStringLiteral("Operazionale"), writes);
+                            },
+                            {dialogs_.showMessage, dialogs_.chooseSaveFile}, this);
+        connect(noiseWindow_, &NoiseWindow::textsEdited, this, &MainWindow::designEdited);
+    }
+    return *noiseWindow_;
+}
+
+std::optional<NoiseTexts> MainWindow::DesignNoiseTexts() const {
+    if (!hasNoiseSettings_) return std::nullopt;
+    return noiseWindow_->Texts();
+}
+
+void MainWindow::ApplyNoiseTexts(const std::optional<NoiseTexts>& texts) {
+    hasNoiseSettings_ = texts.has_value();
+    if (texts) {
+        Noise().SetTexts(*texts);
+    } else if (noiseWindow_) {
+        noiseWindow_->hide();
+        noiseWindow_->Reset();
+    }
+}
+
 void MainWindow::OnAboutChosen() {
     QMessageBox::about(
         this, QStringLiteral("Informazioni su Amplificatore audio"),
@@ -251,6 +297,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     // An analysis nobody would see any more stops with the window.
     if (toleranceWindow_) toleranceWindow_->close();
+    if (noiseWindow_) noiseWindow_->close();
     emit closing();
     QMainWindow::closeEvent(event);
 }
@@ -326,7 +373,9 @@ void MainWindow::OnClearAllPressed() {
 }
 
 FormState MainWindow::State() const {
-    return {{FieldTextsNow(), SelectedRangeIndex()}, resultCaptions_, seriesApplied_};
+    return {{FieldTextsNow(), SelectedRangeIndex(), DesignNoiseTexts()},
+            resultCaptions_,
+            seriesApplied_};
 }
 
 void MainWindow::ApplyState(const FormState& state) {
@@ -344,6 +393,7 @@ void MainWindow::ApplyState(const FormState& state) {
         checked->setChecked(false);
         rangeOptions_->setExclusive(true);
     }
+    ApplyNoiseTexts(state.design.noise);
     SetResultCaptions(state.resultCaptions);
     seriesApplied_ = state.seriesApplied;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/checks/field.h"
+#include "core/noise/noise_settings.h"
 #include "ui/main_window/design_document.h"
 #include "ui/main_window/form_state.h"
 #include "ui/main_window/recent_files.h"
@@ -24,6 +25,7 @@ class SweepPool;
 
 namespace amp::ui {
 
+class NoiseWindow;
 class ToleranceWindow;
 class ValueLabel;
 
@@ -45,6 +47,11 @@ class MainWindow : public QMainWindow {
 
     // The range of the selected option: 1 for Option2 ... 6 for Option7; nothing when none is.
     std::optional<int> SelectedRangeIndex() const;
+
+    // The design's noise settings as typed in "Rumore e dinamica"; nothing while the design has
+    // none. A design has them from the moment the window is opened for it, or when it was opened
+    // from a file that keeps them, until "Nuovo" or an undo takes it back to a design without.
+    std::optional<NoiseTexts> DesignNoiseTexts() const;
 
     // Shows the one message of a failed action, through the window's message sink.
     void ShowMessage(const QString& text);
@@ -72,6 +79,7 @@ class MainWindow : public QMainWindow {
     void OnExitChosen();
     void OnStandardValuesChosen();
     void OnToleranceAnalysisChosen();
+    void OnNoiseAnalysisChosen();
     void OnAboutChosen();
     void OnAboutQtChosen();
 
@@ -110,6 +118,11 @@ class MainWindow : public QMainWindow {
     void SetResultCaptions(const std::array<QString, 4>& captions);
     QLineEdit& Box(Field field) const;
     void BuildMenuBar();
+    // The noise window, made the first time it is needed.
+    NoiseWindow& Noise();
+    // Gives the design the noise settings, or takes them away: the window then forgets what it
+    // showed and is hidden.
+    void ApplyNoiseTexts(const std::optional<NoiseTexts>& texts);
 
     DesignFileDialogs dialogs_;
     std::string decimalSeparator_;
@@ -125,6 +138,10 @@ class MainWindow : public QMainWindow {
     DesignDocument* document_ = nullptr;
     // "Analisi delle tolleranze", once opened: closed, it keeps its settings and results.
     QPointer<ToleranceWindow> toleranceWindow_;
+    // "Rumore e dinamica", once needed; its fields are the design's noise settings while it has
+    // them.
+    QPointer<NoiseWindow> noiseWindow_;
+    bool hasNoiseSettings_ = false;
 };
 
 }  // namespace amp::ui

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "graph/design_report.h"
+#include "graph/noise_report.h"
 #include "ui/fonts.h"
 #include "ui/forms/caption_fit.h"
 #include "ui/forms/value_label.h"
@@ -174,6 +175,24 @@ qreal HeightOf(const Column& column) {
     return height;
 }
 
+// The columns side by side, each as wide as the width shared among them, from the top.
+void PaintColumns(const PageCanvas& canvas, const std::vector<Column>& columns, qreal columnWidth,
+                  qreal top) {
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        QPointF topLeft(static_cast<qreal>(c) * columnWidth, top);
+        for (const Row& row : columns[c]) {
+            row.paint(canvas, topLeft);
+            topLeft.ry() += row.height;
+        }
+    }
+}
+
+qreal TallestOf(const std::vector<Column>& columns) {
+    qreal height = 0;
+    for (const Column& column : columns) height = std::max(height, HeightOf(column));
+    return height;
+}
+
 }  // namespace
 
 QFont ReportFont(double points, bool bold) {
@@ -229,16 +248,39 @@ PagePart DataPart(const PageCanvas& canvas, qreal width, const FieldTexts& texts
         }
         columns.push_back(std::move(column));
     }
-    qreal height = 0;
-    for (const Column& column : columns) height = std::max(height, HeightOf(column));
-    return {height, [columns, columnWidth, &canvas](qreal top) {
-                for (std::size_t c = 0; c < columns.size(); ++c) {
-                    QPointF topLeft(static_cast<qreal>(c) * columnWidth, top);
-                    for (const Row& row : columns[c]) {
-                        row.paint(canvas, topLeft);
-                        topLeft.ry() += row.height;
-                    }
-                }
+    return {TallestOf(columns), [columns, columnWidth, &canvas](qreal top) {
+                PaintColumns(canvas, columns, columnWidth, top);
+            }};
+}
+
+PagePart NoisePart(const PageCanvas& canvas, qreal width, const DesignNoiseReport& noise,
+                   std::string_view decimalSeparator) {
+    const Row heading = HeadingRow(QStringLiteral("Rumore e dinamica"), width);
+    std::vector<Column> columns;
+    qreal columnWidth = width;
+    if (const Failure* failure = FailureOf(noise.figures)) {
+        columns.push_back({MessageRow(ToQString(failure->message), width)});
+    } else {
+        std::vector<RowTexts> rows;
+        for (const NoiseReportRow& row :
+             NoiseReportRows(noise.part, std::get<NoiseFigures>(noise.figures), decimalSeparator)) {
+            rows.push_back({ToQString(row.name), ToQString(row.value), ToQString(row.unit)});
+        }
+        // Two columns, the part and the noise on the left, the ratio and the output on the right.
+        constexpr std::ptrdiff_t kLeftRows = 3;
+        columnWidth = width / 2;
+        for (const auto& half : {std::vector<RowTexts>(rows.begin(), rows.begin() + kLeftRows),
+                                 std::vector<RowTexts>(rows.begin() + kLeftRows, rows.end())}) {
+            Column column;
+            AppendValueRows(column, half, columnWidth, WidthsOf(half), Qt::AlignRight,
+                            decimalSeparator);
+            columns.push_back(std::move(column));
+        }
+    }
+    return {heading.height + TallestOf(columns),
+            [heading, columns, columnWidth, &canvas](qreal top) {
+                heading.paint(canvas, QPointF(0, top));
+                PaintColumns(canvas, columns, columnWidth, top + heading.height);
             }};
 }
 

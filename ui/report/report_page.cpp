@@ -105,8 +105,8 @@ qreal TotalHeight(const std::vector<PagePart>& parts, qreal gap) {
 }  // namespace
 
 ReportPage PrepareReportPage(ReportSource source, SweepPool* pool) {
-    DesignReport design =
-        ComputeDesignReport(source.texts, source.selectedRange, source.decimalSeparator, pool);
+    DesignReport design = ComputeDesignReport(source.texts, source.selectedRange,
+                                              source.decimalSeparator, pool, source.noise);
     return {std::move(source), std::move(design)};
 }
 
@@ -124,6 +124,9 @@ bool PaintReportPage(QPagedPaintDevice& device, const ReportPage& page) {
     parts.push_back({});
     parts.push_back(
         DataPart(canvas, width, source.texts, page.design.results, source.decimalSeparator));
+    if (page.design.noise) {
+        parts.push_back(NoisePart(canvas, width, *page.design.noise, source.decimalSeparator));
+    }
     if (!source.seriesApplied.isEmpty()) {
         parts.push_back(SeriesPart(canvas, width, source.seriesApplied));
     }

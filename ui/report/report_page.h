@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/checks/field.h"
+#include "core/noise/noise_settings.h"
 #include "graph/design_report.h"
 
 class QPagedPaintDevice;
@@ -30,6 +31,8 @@ struct ReportSource {
     // The series "Valori commerciali" applied since the design was opened, such as
     // "E24 (resistori), E12 (condensatori)"; empty when it has not been applied.
     QString seriesApplied;
+    // The design's noise settings, when it has them: the report then gives its noise figures.
+    std::optional<NoiseTexts> noise;
     // The date the report bears.
     QDate date;
     // The locale's, with which the windows write their captions.
@@ -42,13 +45,13 @@ struct ReportPage {
     DesignReport design;
 };
 
-// Evaluates and plots the source's texts as "Calcola" and "Grafico di Vo/Vi" would. A pool
-// shares the sweeps among its threads.
+// Evaluates and plots the source's texts as "Calcola" and "Grafico di Vo/Vi" would, and analyses
+// their noise as the noise window's "Calcola" would. A pool shares the sweeps among its threads.
 ReportPage PrepareReportPage(ReportSource source, SweepPool* pool = nullptr);
 
 // Paints the page into the device's page, within its margins: title, schematic, the table of the
-// boxes, the evaluation's results, the series applied, the graph. Returns false when the device
-// cannot be painted on.
+// boxes, the evaluation's results, the noise figures, the series applied, the graph. Returns false
+// when the device cannot be painted on.
 bool PaintReportPage(QPagedPaintDevice& device, const ReportPage& page);
 
 }  // namespace amp::ui

@@ -9,6 +9,7 @@
 #include "core/checks/field.h"
 #include "core/checks/outcome.h"
 #include "core/design/evaluation.h"
+#include "graph/design_report.h"
 #include "graph/plot.h"
 
 namespace amp::ui {
@@ -40,6 +41,11 @@ void DrawMessage(const PageCanvas& canvas, const QRectF& rect, const QString& me
 // names and units, or the message in their place.
 PagePart DataPart(const PageCanvas& canvas, qreal width, const FieldTexts& texts,
                   const Outcome<EvaluationCaptions>& results, std::string_view decimalSeparator);
+
+// "Rumore e dinamica": the part, the output noise flat and A-weighted, the signal-to-noise ratio
+// and the largest clean output at 1 kHz in two columns, or the message in their place.
+PagePart NoisePart(const PageCanvas& canvas, qreal width, const DesignNoiseReport& noise,
+                   std::string_view decimalSeparator);
 
 // The graph of the range at the full width, with its legend, or the message in its place.
 PagePart GraphPart(const PageCanvas& canvas, qreal width, int rangeIndex, const Outcome<Plot>& plot,

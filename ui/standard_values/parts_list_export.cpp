@@ -13,8 +13,9 @@
 
 namespace amp::ui {
 
-void ExportPartsList(QWidget* parent, const FieldTexts& texts, const SaveDialogs& dialogs) {
-    const Outcome<std::string> csv = PartsListCsv(texts);
+void ExportPartsList(QWidget* parent, const FieldTexts& texts, const SaveDialogs& dialogs,
+                     std::string_view opAmpPart) {
+    const Outcome<std::string> csv = PartsListCsv(texts, opAmpPart);
     if (const Failure* failure = FailureOf(csv)) {
         dialogs.showMessage(parent, ToQString(failure->message));
         return;
