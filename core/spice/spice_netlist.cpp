@@ -1,9 +1,11 @@
 #include "core/spice/spice_netlist.h"
 
 #include <initializer_list>
+#include <numbers>
 #include <string>
 
 #include "core/checks/messages.h"
+#include "core/noise/noise_analysis.h"
 #include "core/spice/spice_text.h"
 
 namespace amp {
@@ -57,24 +59,25 @@ void AppendHeader(std::string& netlist, const SpiceDesign& design) {
     netlist += program + ": progetto " + name + "\n";
     netlist += "* Netlist SPICE dell'amplificatore a due stadi del progetto " + name + ",\n";
     netlist += "* scritta da " + program + ". Valori in unita' SI.\n";
-    netlist += "*\n";
-    netlist +=
-        "* Uso: ngspice progetto.cir (questo file) esegue le analisi e traccia |Vo/Vi| e la\n";
-    netlist += "* fase in gradi; ngspice -b progetto.cir le esegue e ne stampa i risultati.\n";
-    netlist += "*\n";
-    netlist += "* U1 e U2 sono lo stesso operazionale: un modello a un polo con Avo e fc del\n";
-    netlist += "* progetto, guadagno Avo / (1 + j f Avo / fc) e uscita ideale, con rumore bianco\n";
-    netlist += "* en e in. Per simulare l'operazionale vero va sostituito con il modello del\n";
-    netlist += "* costruttore: .include del suo file e il suo nome al posto di ";
-    netlist.append(kOpAmpModel).append("\n");
-    netlist += "* nelle righe XU1 e XU2 (piedini: ingresso +, ingresso -, alimentazione +,\n";
-    netlist += "* alimentazione -, uscita).\n";
+    netlist += R"(*
+* Uso: ngspice progetto.cir (questo file) esegue le analisi e traccia |Vo/Vi| e la
+* fase in gradi; ngspice -b progetto.cir le esegue e ne stampa i risultati.
+*
+* U1 e U2 sono lo stesso operazionale: un modello a un polo con Avo e fc del
+* progetto, guadagno Avo / (1 + j f Avo / fc) e uscita ideale, con rumore bianco
+* en e in. Per simulare l'operazionale vero va sostituito con il modello del
+* costruttore: .include del suo file e il suo nome al posto di )";
+    netlist.append(kOpAmpModel).append(R"(
+* nelle righe XU1 e XU2 (piedini: ingresso +, ingresso -, alimentazione +,
+* alimentazione -, uscita).
+)");
 }
 
 void AppendCircuit(std::string& netlist, const CircuitValues& v, const NetlistNoise& noise) {
-    netlist +=
-        "\n* Temperatura del circuito in gradi Celsius: il rumore termico delle resistenze\n";
-    netlist += "* e quello di en e in nel modello dell'operazionale.\n";
+    netlist += R"(
+* Temperatura del circuito in gradi Celsius: il rumore termico delle resistenze
+* e quello di en e in nel modello dell'operazionale.
+)";
     netlist += ".param temperature=" + SpiceNumber(noise.temperature) + "\n";
     netlist += ".temp {temperature}\n";
 
@@ -104,7 +107,7 @@ void AppendCircuit(std::string& netlist, const CircuitValues& v, const NetlistNo
     AppendParts(netlist, v,
                 {{"C6", "o2 out", &CircuitValues::C6}, {"RL", "out 0", &CircuitValues::RL}});
 
-    netlist += "\n* Alimentazioni\n";
+    netlist += "\n* Alimentazioni: il modello a un polo non le usa, quello del costruttore si'.\n";
     netlist += "Vcc vcc 0 dc " + SpiceNumber(noise.supply) + "\n";
     netlist += "Vee vee 0 dc " + SpiceNumber(-noise.supply) + "\n";
 }
@@ -115,20 +118,22 @@ void AppendCircuit(std::string& netlist, const CircuitValues& v, const NetlistNo
 // 0 V source, adds its noise and nothing else. With en or in zero that resistor is a noiseless
 // 1 ohm, so the netlist stays valid.
 void AppendOpAmpModel(std::string& netlist, const CircuitValues& v, const NetlistNoise& noise) {
-    netlist += "\n* Operazionale a un polo. en: rumore termico di una resistenza en^2/(4kT) in\n";
-    netlist +=
-        "* serie all'ingresso +, che nessuna corrente attraversa. in: corrente di rumore di\n";
-    netlist += "* una resistenza 4kT/in^2 chiusa su una sorgente da 0 V, ricopiata in ciascun\n";
-    netlist += "* ingresso; le due correnti sono indipendenti. Le altre resistenze sono senza\n";
-    netlist += "* rumore (noisy=0).\n";
+    netlist += R"(
+* Operazionale a un polo. en: rumore termico di una resistenza en^2/(4kT) in
+* serie all'ingresso +, che nessuna corrente attraversa. in: corrente di rumore di
+* una resistenza 4kT/in^2 chiusa su una sorgente da 0 V, ricopiata in ciascun
+* ingresso; le due correnti sono indipendenti. Le altre resistenze sono senza
+* rumore (noisy=0).
+)";
     netlist.append(".subckt ").append(kOpAmpModel).append(" inp inm vcc vee out params:");
     netlist += " Avo=" + SpiceNumber(v.Avo) + " fc=" + SpiceNumber(v.fc);
     netlist += " en=" + SpiceNumber(noise.en) + " in=" + SpiceNumber(noise.in) + "\n";
-    netlist += ".param fourkt={4*1.380649e-23*(temperature+273.15)}\n";
+    netlist += ".param fourkt={4*" + SpiceNumber(kBoltzmann) + "*(temperature+" +
+               SpiceNumber(kZeroCelsius) + ")}\n";
     netlist += "Ren inp inp_en {en > 0 ? en*en/fourkt : 1} noisy={en > 0}\n";
     netlist += "Gpolo 0 polo inp_en inm 1\n";
     netlist += "Rpolo polo 0 {Avo} noisy=0\n";
-    netlist += "Cpolo polo 0 {1/(6.283185307179586*fc)}\n";
+    netlist += "Cpolo polo 0 {1/(" + SpiceNumber(2.0 * std::numbers::pi) + "*fc)}\n";
     netlist += "Eout out 0 polo 0 1\n";
     for (const std::string input : {"p", "m"}) {
         netlist +=
@@ -143,33 +148,33 @@ void AppendOpAmpModel(std::string& netlist, const CircuitValues& v, const Netlis
 // control block runs, so it runs them itself. `run` leaves the integrated noise current, two
 // plots after the AC analysis.
 void AppendAnalyses(std::string& netlist, const NetlistNoise& noise) {
-    netlist +=
-        "\n* Analisi: Vo/Vi da 1 Hz a 1 MHz, 200 punti per decade; rumore in v(out), riferito\n";
-    netlist += "* anche all'ingresso Vi, sulla banda del progetto in hertz, con il contributo di\n";
-    netlist +=
-        "* ogni sorgente. Il totale (onoise_total) va da f1 all'ultimo punto della griglia,\n";
-    netlist += "* 200 per decade da f1: f2 se la banda copre un numero intero di passi (come\n";
-    netlist += "* 20 Hz - 20 kHz), altrimenti fino a un passo sotto f2 o appena sopra.\n";
-    netlist += ".ac dec 200 1 1Meg\n";
-    netlist += ".noise v(out) Vi dec 200 " + SpiceNumber(noise.bandLow) + " " +
-               SpiceNumber(noise.bandHigh) + " 1\n";
-    netlist += ".print ac vm(out) vp(out)\n";
-    netlist += ".print noise all\n";
-    netlist +=
-        "\n* Fasi in gradi. In modo interattivo il blocco esegue le analisi e traccia |Vo/Vi| e "
-        "la\n";
-    netlist += "* fase su un asse logaritmico delle frequenze.\n";
-    netlist += ".control\n";
-    netlist += "set units=degrees\n";
-    netlist += "if not $?batchmode\n";
-    netlist += "  run\n";
-    netlist += "  setplot previous\n";
-    netlist += "  setplot previous\n";
-    netlist += "  plot mag(v(out)/v(in)) xlog xlabel 'f [Hz]' ylabel '|Vo/Vi|' title '|Vo/Vi|'\n";
-    netlist += "  plot ph(v(out)/v(in)) xlog xlabel 'f [Hz]' ylabel 'Fase [gradi]' ";
-    netlist += "title 'Fase di Vo/Vi'\n";
-    netlist += "end\n";
-    netlist += ".endc\n";
+    netlist += R"(
+* Analisi: Vo/Vi da 1 Hz a 1 MHz, 200 punti per decade; rumore in v(out), riferito
+* anche all'ingresso Vi, sulla banda del progetto in hertz, con il contributo di
+* ogni sorgente. Il totale (onoise_total) va da f1 all'ultimo punto della griglia,
+* 200 per decade da f1: f2 se la banda copre un numero intero di passi (come
+* 20 Hz - 20 kHz), altrimenti fino a un passo sotto f2 o appena sopra.
+.ac dec 200 1 1Meg
+)";
+    // The program integrates the band on these very samples.
+    netlist += ".noise v(out) Vi dec " + std::to_string(kNoiseBandSamplesPerDecade) + " " +
+               SpiceNumber(noise.bandLow) + " " + SpiceNumber(noise.bandHigh) + " 1\n";
+    netlist += R"(.print ac vm(out) vp(out)
+.print noise all
+
+* Fasi in gradi. In modo interattivo il blocco esegue le analisi e traccia |Vo/Vi|
+* e la fase su un asse logaritmico delle frequenze.
+.control
+set units=degrees
+if not $?batchmode
+  run
+  setplot previous
+  setplot previous
+  plot mag(v(out)/v(in)) xlog xlabel 'f [Hz]' ylabel '|Vo/Vi|' title '|Vo/Vi|'
+  plot ph(v(out)/v(in)) xlog xlabel 'f [Hz]' ylabel 'Fase [gradi]' title 'Fase di Vo/Vi'
+end
+.endc
+)";
 }
 
 }  // namespace

@@ -206,13 +206,12 @@ class SpiceCrossCheck : public ::testing::Test {
     }
 
     // Runs the program's netlist of the design as it is, checks the frequency grids and compares
-    // at the simulator's own frequencies.
-    Agreements Check(const CircuitValues& values, const NoiseSettings& noise,
-                     const std::string& name, std::string_view designName = {}) {
-        const SpiceDesign design{std::string(designName.empty() ? name : designName), "test",
-                                 values, noise};
+    // at the simulator's own frequencies with the program's figures for these noise settings.
+    Agreements Check(const SpiceDesign& design, const NoiseSettings& noise,
+                     const std::string& name) {
         const std::vector<RawPlot> plots =
             RunNgspice(AMP_NGSPICE, SpiceNetlist(design), scratch_.Path(), name);
+        const CircuitValues& values = design.values;
         const std::vector<AcPoint> simulated = AcPoints(plots);
         EXPECT_EQ(simulated.size(), kPointsPerRun) << name;
         EXPECT_EQ(simulated.front().f, 1.0) << name;
@@ -243,16 +242,29 @@ class SpiceCrossCheck : public ::testing::Test {
 };
 
 TEST_F(SpiceCrossCheck, ReferenceComponentSet) {
-    Report("reference component set",
-           Check(ReadCircuitValues(test_support::ReferenceTexts()),
-                 PartSettings(Part("NE5532"), "25"), "reference", kAwkwardName));
+    const NoiseSettings noise = PartSettings(Part("NE5532"), "25");
+    const SpiceDesign design{std::string(kAwkwardName), "test",
+                             ReadCircuitValues(test_support::ReferenceTexts()), noise};
+    Report("reference component set", Check(design, noise, "reference"));
+}
+
+// Without noise settings the netlist has op-amps without en and in at 25 degrees over 20 Hz ...
+// 20 kHz: only the resistors' noise remains.
+TEST_F(SpiceCrossCheck, DesignWithoutNoiseSettings) {
+    NoiseSettings quiet = PartSettings(Part("TL072"), "25");
+    quiet.en = 0.0;
+    quiet.in = 0.0;
+    const SpiceDesign design{"progetto", "test", ReadCircuitValues(test_support::ReferenceTexts()),
+                             std::nullopt};
+    Report("without noise settings", Check(design, quiet, "quiet"));
 }
 
 TEST_F(SpiceCrossCheck, ExampleDataAsSized) {
     FieldTexts texts;
     for (const FieldWrite& write : ExampleData()) texts[write.field] = write.text;
+    const NoiseSettings noise = PartSettings(Part("TL072"), "25");
     Report("example data as sized",
-           Check(SizedValues(texts, "200000", "3"), PartSettings(Part("TL072"), "25"), "example"));
+           Check({"example", "test", SizedValues(texts, "200000", "3"), noise}, noise, "example"));
 }
 
 // Each design with a part, a temperature and a band of its own.
@@ -269,9 +281,9 @@ TEST_F(SpiceCrossCheck, SeededRandomDesignsAsSized) {
         const double bandLow = LogUniform(engine, 0, 3);
         const double bandHigh = bandLow * LogUniform(engine, 0.3, 6 - std::log10(bandLow));
         const std::string name = "design" + std::to_string(i);
+        const NoiseSettings noise = PartSettings(part, temperature, Text(bandLow), Text(bandHigh));
         const Agreements agreements =
-            Check(SizedValues(design, avo, fc),
-                  PartSettings(part, temperature, Text(bandLow), Text(bandHigh)), name);
+            Check({name, "test", SizedValues(design, avo, fc), noise}, noise, name);
         EXPECT_TRUE(WithinTolerance(agreements.response)) << Describe(name, agreements.response);
         EXPECT_TRUE(WithinTolerance(agreements.noise)) << Describe(name, agreements.noise);
         worst.Merge(agreements);
