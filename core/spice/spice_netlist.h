@@ -16,8 +16,8 @@ namespace amp {
 // Without them en and in are zero, the supply is +-15 V, the temperature 25 °C and the band
 // 20 Hz ... 20 kHz.
 struct SpiceDesign {
-    std::string name;                    // the design's name, any text
-    std::string programVersion;          // "1.1.0"
+    std::string name;            // the design's name, any text
+    std::string programVersion;  // "1.1.0"
     CircuitValues values;
     std::optional<NoiseSettings> noise;
 };
