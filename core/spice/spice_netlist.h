@@ -16,8 +16,8 @@ namespace amp {
 // Without them en and in are zero, the supply is +-15 V, the temperature 25 °C and the band
 // 20 Hz ... 20 kHz.
 struct SpiceDesign {
-    std::string name;                    // the design's name, any text
-    std::string programVersion;          // "1.1.0"
+    std::string name;            // the design's name, any text
+    std::string programVersion;  // "1.1.0"
     CircuitValues values;
     std::optional<NoiseSettings> noise;
 };
@@ -39,8 +39,10 @@ inline constexpr std::string_view kSpiceNetlistSuffix = "cir";
 // logarithmic frequency axis.
 std::string SpiceNetlist(const SpiceDesign& design);
 
-// "Esporta netlist SPICE...": the evaluation's 17 field checks on Form1's texts, then the noise
-// window's checks when the design has noise settings; the netlist, or the first failure.
+// "Esporta netlist SPICE...": the evaluation's 17 field checks on Form1's texts and its zero tests
+// of Avo and fc, then the noise window's checks when the design has noise settings; the netlist,
+// or the first failure. A value that overflows in SI units gives the message of an undefined
+// response.
 Outcome<std::string> ExportSpiceNetlist(const FieldTexts& texts,
                                         const std::optional<NoiseTexts>& noise,
                                         std::string_view designName,

@@ -21,6 +21,8 @@ const auto kItems = std::to_array<Form1MenuItem>({
     {File, Separator},
     {File, Command, "Esporta &distinta componenti...", Key::UnknownKey,
      &MainWindow::OnPartsListChosen},
+    {File, Command, "Esporta netlist S&PICE...", Key::UnknownKey,
+     &MainWindow::OnSpiceNetlistChosen},
     {File, Command, "Esporta &relazione PDF...", Key::UnknownKey, &MainWindow::OnReportPdfChosen},
     {File, Command, "Antepri&ma di stampa...", Key::UnknownKey, &MainWindow::OnPrintPreviewChosen},
     {File, Command, "S&tampa...", Key::Print, &MainWindow::OnPrintChosen},

@@ -32,6 +32,7 @@
 #include "ui/noise_window/noise_window.h"
 #include "ui/qt_text.h"
 #include "ui/schematic/schematic_view.h"
+#include "ui/spice/spice_netlist_export.h"
 #include "ui/standard_values/parts_list_export.h"
 #include "ui/standard_values/standard_values_dialog.h"
 #include "ui/tolerance_window/tolerance_window.h"
@@ -179,6 +180,12 @@ void MainWindow::OnPartsListChosen() {
     const OpAmpPart* part = noise ? FindOpAmpPart(noise->part) : nullptr;
     ExportPartsList(this, FieldTextsNow(), {dialogs_.showMessage, dialogs_.chooseSaveFile},
                     part ? part->name : std::string_view());
+}
+
+void MainWindow::OnSpiceNetlistChosen() {
+    ExportSpiceNetlistFile(this, FieldTextsNow(), DesignNoiseTexts(),
+                           SpiceDesignName(document_->Path()),
+                           {dialogs_.showMessage, dialogs_.chooseSaveFile});
 }
 
 void MainWindow::OnReportPdfChosen() {

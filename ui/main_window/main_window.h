@@ -73,6 +73,7 @@ class MainWindow : public QMainWindow {
     void OnSaveChosen();
     void OnSaveAsChosen();
     void OnPartsListChosen();
+    void OnSpiceNetlistChosen();
     void OnReportPdfChosen();
     void OnPrintPreviewChosen();
     void OnPrintChosen();

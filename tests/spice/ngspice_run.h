@@ -4,16 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "core/model/circuit_values.h"
-#include "core/model/complex.h"
+#include "tests/spice/raw_file.h"
 
 namespace amp::spice {
-
-// One point of an AC analysis: the frequency the simulator used and Vo there (Vi = 1).
-struct AcPoint {
-    double f = 0.0;
-    Complex vo;
-};
 
 // A directory of its own for the simulator's files, under the working directory (the build tree
 // when run by ctest), removed with everything in it on destruction.
@@ -30,10 +23,10 @@ class ScratchDirectory {
     std::filesystem::path path_;
 };
 
-// Runs ngspice in batch mode on the amplifier with these values, its files in the directory, and
-// returns the points of its AC analysis. Throws with the simulator's log when it fails.
-std::vector<AcPoint> SimulateAmplifier(const std::string& ngspice, const CircuitValues& values,
-                                       const std::filesystem::path& directory,
-                                       const std::string& name);
+// Writes the netlist as <name>.cir in the directory, runs it as it is with `ngspice -b`, its
+// results going to the raw file <name>.raw, and returns that file's plots. Throws with the
+// simulator's log when it fails or writes an error or a warning.
+std::vector<RawPlot> RunNgspice(const std::string& ngspice, const std::string& netlist,
+                                const std::filesystem::path& directory, const std::string& name);
 
 }  // namespace amp::spice
