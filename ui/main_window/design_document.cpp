@@ -74,7 +74,7 @@ bool DesignDocument::OpenPath(const QString& path) {
     if (!MayDiscard()) return false;
     const Design& design = std::get<Design>(read);
     const QString absolutePath = AbsolutePath(path);
-    Replace(QStringLiteral("Apri ") + QFileInfo(path).fileName(), FormState{design, {}},
+    Replace(QStringLiteral("Apri ") + QFileInfo(path).fileName(), FormState{design, {}, {}},
             {absolutePath, design});
     recentFiles_.Add(absolutePath);
     return true;
