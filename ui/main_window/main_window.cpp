@@ -20,10 +20,10 @@
 #include <variant>
 
 #include "core/checks/messages.h"
+#include "core/design/design.h"
 #include "core/design/evaluation.h"
 #include "core/design/example_data.h"
 #include "core/design/sizing.h"
-#include "graph/plot_grid.h"
 #include "ui/fonts.h"
 #include "ui/forms/form_builder.h"
 #include "ui/main_window/form1_layout.h"
