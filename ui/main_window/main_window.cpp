@@ -413,9 +413,7 @@ void MainWindow::BuildMenuBar() {
                 menu->addAction(action);
                 break;
         }
-        if (action != nullptr && item.shortcut != QKeySequence::UnknownKey) {
-            action->setShortcuts(item.shortcut);
-        }
+        if (action != nullptr) action->setShortcuts(ShortcutKeys(item.shortcut));
     }
     // The menus take their places on the bar in the order of the menus, not of the items.
     for (QMenu* menu : menus) {
