@@ -13,6 +13,7 @@
 #include "core/model/circuit_values.h"
 #include "core/model/transfer_function.h"
 #include "tests/spice/ngspice_ac.h"
+#include "tests/support/missing_tool.h"
 #include "tests/support/reference_design.h"
 
 namespace amp::spice {
@@ -135,6 +136,7 @@ class SpiceCrossCheck : public ::testing::Test {
   protected:
     void SetUp() override {
         if (std::string(AMP_NGSPICE).empty() || !std::filesystem::exists(AMP_NGSPICE)) {
+            if (test_support::MissingToolFails()) FAIL() << "ngspice is not installed";
             GTEST_SKIP() << "ngspice is not installed";
         }
     }

@@ -10,6 +10,7 @@
 
 #include "core/checks/field_check.h"
 #include "core/checks/messages.h"
+#include "tests/support/missing_tool.h"
 #include "tests/support/reference_design.h"
 #include "tests/ui/support/form1_driver.h"
 #include "tests/ui/support/qtest_main.h"
@@ -21,10 +22,13 @@ namespace {
 
 const QDate kReportDate(2026, 12, 9);
 
-#define SKIP_WITHOUT_POPPLER()                                                             \
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||                           \
-        QStandardPaths::findExecutable("pdfinfo").isEmpty()) {                             \
-        QSKIP("poppler-utils (pdftotext, pdfinfo) is not installed: no PDF to read back"); \
+#define SKIP_WITHOUT_POPPLER()                                                          \
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||                        \
+        QStandardPaths::findExecutable("pdfinfo").isEmpty()) {                          \
+        constexpr const char* kMissing =                                                \
+            "poppler-utils (pdftotext, pdfinfo) is not installed: no PDF to read back"; \
+        if (amp::test_support::MissingToolFails()) QFAIL(kMissing);                     \
+        QSKIP(kMissing);                                                                \
     }
 
 QString Run(const QString& program, const QStringList& arguments) {
