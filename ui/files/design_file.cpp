@@ -32,7 +32,7 @@ struct Problem {
     std::string phrase;
 };
 
-// What the bytes of a file hold: a design, or what is wrong with them.
+// What is read from a file's bytes: the content, or what is wrong with them.
 template <class Content>
 using Parsed = std::variant<Problem, Content>;
 
