@@ -22,7 +22,7 @@ void BM_StandardValuesSeriesChange(benchmark::State& state) {
     SweepPool pool;
     ui::StandardValuesDialog dialog([&texts] { return texts; }, ".", &pool,
                                     [](const std::vector<FieldWrite>&, const QString&) {});
-    if (!ReportStandardValues(texts, {}, ".").message.empty()) {
+    if (ReportStandardValues(texts, {}, ".").failure) {
         state.SkipWithError("the sized example data have no standard values");
         return;
     }

@@ -2,7 +2,7 @@
 
 #include "core/checks/field_check.h"
 #include "core/checks/messages.h"
-#include "graph/plot_grid.h"
+#include "core/design/design.h"
 
 namespace amp {
 namespace {

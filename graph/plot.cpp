@@ -11,9 +11,6 @@
 namespace amp {
 namespace {
 
-// The label factor of the half-power level is this literal, not 1/sqrt(2).
-constexpr double kHalfPowerFactor = 0.707;
-
 double LargestMagnitude(const std::vector<double>& samples, int n) {
     double largest = 0.0;
     for (int i = 0; i <= n; ++i) largest = std::max(largest, std::fabs(samples[i]));

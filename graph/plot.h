@@ -13,6 +13,10 @@ namespace amp {
 
 class SweepPool;
 
+// The level the graph windows mark below Gmax, as this fraction of it: the literal of its
+// caption, "0.707 Gmax=", not 1/sqrt(2).
+inline constexpr double kHalfPowerFactor = 0.707;
+
 // A point of a curve in the plot area's twips.
 struct PlotPoint {
     double x = 0.0;

@@ -23,9 +23,6 @@ inline constexpr double kPhaseZeroY = 3780.0;
 inline constexpr double kPhaseFullScale = 3000.0;
 inline constexpr double kPhaseFullScaleDegrees = 90.0;
 
-// Range k runs over k decades from 1 Hz; there are six ranges.
-inline constexpr int kRangeCount = 6;
-
 // Where decade j of decadeCount ends on the frequency axis (j = 0 is 1 Hz).
 constexpr int DecadeTickX(int decadeCount, int j) {
     return kFrequencyAxisLeft + j * kFrequencyAxisSpan / decadeCount;

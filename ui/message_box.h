@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
+#include <iterator>
 
 class QWidget;
 
@@ -23,5 +25,24 @@ using QuestionAsker =
 
 // A modal box in the style of the messages, with one plain button per caption.
 int AskModalQuestion(QWidget* parent, const QString& text, const QStringList& buttons);
+
+// A button of a question: its caption and the answer that pressing it gives.
+template <class Answer>
+struct AnswerButton {
+    QString caption;
+    Answer answer;
+};
+
+// Asks through the asker with one button per answer, the first the default, and returns the
+// answer of the button pressed, or `closed` when the box was closed without one.
+template <class Answer>
+Answer Ask(const QuestionAsker& ask, QWidget* parent, const QString& text,
+           std::initializer_list<AnswerButton<Answer>> buttons, Answer closed) {
+    QStringList captions;
+    for (const AnswerButton<Answer>& button : buttons) captions << button.caption;
+    const int pressed = ask(parent, text, captions);
+    if (pressed < 0 || pressed >= captions.size()) return closed;
+    return std::data(buttons)[pressed].answer;
+}
 
 }  // namespace amp::ui

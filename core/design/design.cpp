@@ -27,6 +27,15 @@ std::optional<Field> FieldWithControlCharacter(const FieldTexts& texts) {
 
 namespace design_problem {
 
+std::string BadRange() {
+    return "il campo di frequenze del grafico deve essere un numero intero da 1 a " +
+           std::to_string(kRangeCount) + " oppure null.";
+}
+
+std::string TooLarge() {
+    return "il file è più grande di " + std::to_string(kMaxDesignFileMebibytes) + " MiB.";
+}
+
 std::string FieldMissing(Field field) {
     return "manca il campo " + std::string(FieldSymbol(field)) + ".";
 }

@@ -10,6 +10,9 @@
 
 namespace amp {
 
+// The graph's frequency ranges: range k runs over k decades from 1 Hz, k = 1 ... kRangeCount.
+inline constexpr int kRangeCount = 6;
+
 // What a design file keeps: the texts of the 21 boxes exactly as they stand, the selected range
 // and, once the noise window has been opened for the design, its settings as typed. Results are
 // not kept: they come from the boxes.
@@ -26,7 +29,8 @@ inline constexpr std::string_view kDesignFormatName = "amplificatore-audio/proge
 inline constexpr int kDesignFormatVersion = 1;
 inline constexpr std::string_view kDesignFileSuffix = "amplificatore";
 // Larger files are refused before they are read, and never written.
-inline constexpr std::size_t kMaxDesignFileBytes = 16 * 1024 * 1024;
+inline constexpr std::size_t kMaxDesignFileMebibytes = 16;
+inline constexpr std::size_t kMaxDesignFileBytes = kMaxDesignFileMebibytes * 1024 * 1024;
 
 // Whether the UTF-8 text holds a line break or another control character (C0, DEL, C1, or the
 // line and paragraph separators), which no single-line box can show.
@@ -45,13 +49,13 @@ inline constexpr std::string_view kWrongFormat =
 inline constexpr std::string_view kNewerVersion =
     "il progetto è stato creato con una versione più recente del programma.";
 inline constexpr std::string_view kBadVersion = "la versione del formato non è valida.";
-inline constexpr std::string_view kBadRange =
-    "il campo di frequenze del grafico deve essere un numero intero da 1 a 6 oppure null.";
 inline constexpr std::string_view kInvalidUtf8 = "il file non è un testo UTF-8 valido.";
-inline constexpr std::string_view kTooLarge = "il file è più grande di 16 MiB.";
 inline constexpr std::string_view kGone = "il file non esiste.";
 inline constexpr std::string_view kFolder = "è una cartella, non un file.";
 inline constexpr std::string_view kUnreadable = "il file non si può leggere.";
+// A range outside 1 ... kRangeCount; a file larger than kMaxDesignFileMebibytes.
+std::string BadRange();
+std::string TooLarge();
 std::string FieldMissing(Field field);
 std::string FieldNotText(Field field);
 std::string FieldWithControl(Field field);

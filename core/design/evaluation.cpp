@@ -1,8 +1,8 @@
 #include "core/design/evaluation.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "core/checks/field_check.h"
 #include "core/checks/messages.h"
@@ -47,20 +47,13 @@ int FindCutoffIndex(std::span<const double> sweep, double maxModulus, int n, Slo
 // The sweep's part of the evaluation, after the checks: the band found, or why there is none.
 Outcome<BandFigures> SweepBand(const CircuitValues& values, int n,
                                std::string_view decimalSeparator, SweepPool* pool) {
-    const Failure undefined{std::string(message::kResponseUndefined)};
-    const std::vector<double> sweep = SweepModulus(values, n, pool);
-    for (int i = 0; i <= n; ++i) {
-        if (!std::isfinite(sweep[i])) return undefined;
-    }
-    const double maxModulus = SweepMaximum(sweep, n);
-    if (maxModulus == 0.0) return undefined;
-
-    const int lower = FindLowerCutoffIndex(sweep, maxModulus, n);
-    const int upper = FindUpperCutoffIndex(sweep, maxModulus, n);
+    const Outcome<SweptBand> swept = FindSweptBand(SweepModulus(values, n, pool), n);
+    if (const Failure* failure = FailureOf(swept)) return *failure;
+    const SweptBand& band = std::get<SweptBand>(swept);
     return BandFigures{
-        FormatFixed(maxModulus, 2, decimalSeparator),
-        FormatFixed(SweepFrequency(kEvaluationDecades, lower, n), 1, decimalSeparator),
-        FormatFixed(SweepFrequency(kEvaluationDecades, upper, n), 0, decimalSeparator),
+        FormatFixed(band.maxModulus, 2, decimalSeparator),
+        FormatFixed(SweepFrequency(kEvaluationDecades, band.lowerCutoff, n), 1, decimalSeparator),
+        FormatFixed(SweepFrequency(kEvaluationDecades, band.upperCutoff, n), 0, decimalSeparator),
     };
 }
 
@@ -81,6 +74,16 @@ int FindLowerCutoffIndex(std::span<const double> sweep, double maxModulus, int n
 int FindUpperCutoffIndex(std::span<const double> sweep, double maxModulus, int n) {
     return FindCutoffIndex(sweep, maxModulus, n,
                            [](double next, double here) { return next < here; });
+}
+
+Outcome<SweptBand> FindSweptBand(std::span<const double> sweep, int n) {
+    // Where every sample is finite, the largest is SweepMaximum's but for the sign of a zero,
+    // which is refused either way.
+    const std::optional<double> largest =
+        FiniteMaximum(sweep.first(static_cast<std::size_t>(n) + 1));
+    if (!largest || *largest == 0.0) return Failure{std::string(message::kResponseUndefined)};
+    return SweptBand{*largest, FindLowerCutoffIndex(sweep, *largest, n),
+                     FindUpperCutoffIndex(sweep, *largest, n)};
 }
 
 Outcome<EvaluationInputs> ReadEvaluationInputs(const FieldTexts& texts) {

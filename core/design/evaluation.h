@@ -49,13 +49,26 @@ struct EvaluationInputs {
 Outcome<EvaluationInputs> ReadEvaluationInputs(const FieldTexts& texts);
 
 // The evaluation's sweep of the modulus: SweepLength(n) entries, samples 0 ... n over six decades,
-// the two last entries 0. A pool shares the samples among its threads.
+// the entries after them 0. A pool shares the samples among its threads.
 std::vector<double> SweepModulus(const CircuitValues& values, int n, SweepPool* pool = nullptr);
 
 // First sample within 0.01 of 1/sqrt(2) of the maximum while the modulus rises (lower) or falls
-// (upper); n + 1 when none qualifies.
+// (upper); n + 1 when none qualifies. Each reads samples 0 ... n + 1 of the sweep.
 int FindLowerCutoffIndex(std::span<const double> sweep, double maxModulus, int n);
 int FindUpperCutoffIndex(std::span<const double> sweep, double maxModulus, int n);
+
+// What the evaluation reads from its sweep: the largest modulus and the samples of the effective
+// lower and upper cut-off frequencies.
+struct SweptBand {
+    double maxModulus = 0.0;
+    int lowerCutoff = 0;
+    int upperCutoff = 0;
+};
+
+// The band in the evaluation's sweep of n steps, laid out as SweepModulus leaves it, or the
+// message of a response without a defined band: a sample that is not finite, or a largest
+// modulus of zero. Of a largest modulus of +0 or -0 either may come; both are refused.
+Outcome<SweptBand> FindSweptBand(std::span<const double> sweep, int n);
 
 // "Calcola Modulo e Fase, fi e fs effettive": from the field texts to the four captions, written
 // with the given decimal separator, or the one message to show. A pool shares the sweep among

@@ -20,7 +20,8 @@ T Constant(double x) {
 // The amplifier as the cascade of its five sections, from the component and op-amp values in SI
 // units; validates nothing. The number type T is double for one frequency, or a LaneVector with
 // one frequency in each lane and each circuit value in every lane, whose + - * / round each lane
-// exactly as the double operations do: both give the same bits.
+// exactly as the double operations do: both give the same bits. The model keeps its own copy of the
+// values, so it may outlive them.
 //
 // Every term w f X Y is formed as ((w f) X) Y, w being 2 pi; a sum of two circuit values is formed
 // before it meets the frequency. Both op-amps have the gain OpAmpGain; the running product always
@@ -101,7 +102,7 @@ class CircuitModel {
     // (re, im) with a constant real part.
     static ComplexT Pair(double re, T im) { return {Constant<T>(re), im}; }
 
-    const CircuitValuesOf<T>& v_;
+    CircuitValuesOf<T> v_;
 };
 
 }  // namespace amp

@@ -64,7 +64,7 @@ StandardValuesReport ReportStandardValues(const FieldTexts& texts,
                                           SeriesChoice series, std::string_view decimalSeparator,
                                           SweepPool* pool) {
     StandardValuesReport report;
-    std::string refusal;
+    std::optional<Failure> noStandardValue;
     for (Field part : kSizedParts) {
         const std::string& text = texts[part];
         PartLine line{part, text.empty() ? std::string() : WithUnit(text, part), {}, {}};
@@ -77,8 +77,8 @@ StandardValuesReport ReportStandardValues(const FieldTexts& texts,
                 line.standardValue = WithUnit(write.text, part);
                 line.deviation = Deviation(value, *standard, decimalSeparator);
                 report.standardWrites.push_back(std::move(write));
-            } else if (refusal.empty()) {
-                refusal = NoStandardValueMessage(part);
+            } else if (!noStandardValue) {
+                noStandardValue = Failure{NoStandardValueMessage(part)};
             }
         }
         report.parts.push_back(std::move(line));
@@ -90,26 +90,27 @@ StandardValuesReport ReportStandardValues(const FieldTexts& texts,
                       Target(texts, Field::fs, 0, decimalSeparator)};
 
     if (const auto* band = std::get_if<BandFigures>(&withBoxValues)) report.withBoxValues = *band;
-    std::optional<Outcome<BandFigures>> withStandardValues;
+    std::optional<Failure> standardBandFailure;
     if (!report.standardWrites.empty()) {
         // The texts as "Applica" leaves them, so that "Calcola" then finds these figures.
         FieldTexts applied = texts;
         for (const FieldWrite& write : report.standardWrites) applied[write.field] = write.text;
-        withStandardValues = EvaluateBand(applied, decimalSeparator, pool);
-        if (const auto* band = std::get_if<BandFigures>(&*withStandardValues)) {
-            report.withStandardValues = *band;
+        Outcome<BandFigures> withStandardValues = EvaluateBand(applied, decimalSeparator, pool);
+        if (auto* band = std::get_if<BandFigures>(&withStandardValues)) {
+            report.withStandardValues = std::move(*band);
+        } else {
+            standardBandFailure = std::get<Failure>(std::move(withStandardValues));
         }
     }
 
     if (auto failure = CheckFields(texts, kReportCheckOrder)) {
-        report.message = std::move(failure->message);
-    } else if (!refusal.empty()) {
-        report.message = std::move(refusal);
+        report.failure = std::move(failure);
+    } else if (noStandardValue) {
+        report.failure = std::move(noStandardValue);
     } else if (const Failure* failure = FailureOf(withBoxValues)) {
-        report.message = failure->message;
-    } else if (const Failure* standardFailure =
-                   withStandardValues ? FailureOf(*withStandardValues) : nullptr) {
-        report.message = standardFailure->message;
+        report.failure = *failure;
+    } else {
+        report.failure = std::move(standardBandFailure);
     }
     return report;
 }

@@ -62,9 +62,8 @@ struct StandardValuesReport {
     // The eight standard values as the boxes take them ("0.00E+00", a point); empty unless every
     // part has one.
     std::vector<FieldWrite> standardWrites;
-    // The first reason why something above is missing, in the program's words; empty when
-    // nothing is.
-    std::string message;
+    // The first reason why something above is missing; nothing when nothing is.
+    std::optional<Failure> failure;
 };
 
 // The standard values of the sized parts in the chosen series and the band with them, from the

@@ -66,8 +66,7 @@ CircuitValuesOf<Lanes> InEveryLane(const CircuitValues& v) {
 HWY_FLATTEN void RatioKernelBlock(const CircuitValues& values, const double* frequencies,
                                   std::size_t count, double* moduli, double* quotients) {
     const D d;
-    const CircuitValuesOf<Lanes> lanes = InEveryLane(values);
-    const CircuitModel<Lanes> model(lanes);
+    const CircuitModel<Lanes> model(InEveryLane(values));
     for (std::size_t i = 0; i < count; i += hn::Lanes(d)) {
         const ComplexOf<Lanes> g = model.TransferRatio(ToLanes(hn::LoadU(d, frequencies + i)));
         hn::StoreU(hn::Sqrt(ToVector(SquaredModulus<Lanes>(g))), d, moduli + i);

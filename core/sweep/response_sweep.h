@@ -10,8 +10,9 @@ namespace amp {
 
 class SweepPool;
 
-// The entries of ModulusSweep and PhaseSweep for n steps, indices 0 ... n + 2. The evaluation
-// samples 0 ... n and the plot 0 ... n + 1; the others stay 0.
+// The entries of ModulusSweep and PhaseSweep for n steps, indices 0 ... n + 2, the one place that
+// says so. The evaluation samples 0 ... n and its cut-off searches end on entry n + 1, a zero; the
+// plot samples 0 ... n + 1; nothing reads entry n + 2, which stays 0.
 inline std::size_t SweepLength(int n) {
     return static_cast<std::size_t>(n) + 3;
 }

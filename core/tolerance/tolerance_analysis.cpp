@@ -54,14 +54,16 @@ class Analysis {
     Analysis(const EvaluationInputs& design, const ToleranceSettings& settings, SweepPool* pool,
              const ToleranceMonitor& monitor);
 
-    std::optional<Outcome<ToleranceResult>> Run();
+    Outcome<ToleranceResult> Run();
 
   private:
+    // How the sweeps of a chunk of trials ended.
+    enum class ChunkSweep { Swept, Undefined, Stopped };
+
     bool Stopped() const { return monitor_.stop.stop_requested(); }
     void Share(int callCount, const std::function<void(int)>& call) const;
-    // Sweeps trials first ... first + count - 1 into the chunk; false when one has no defined
-    // response, nothing when stopped.
-    std::optional<bool> SweepTrials(int first, int count);
+    // Sweeps trials first ... first + count - 1 into the chunk.
+    ChunkSweep SweepTrials(int first, int count);
     // Counts the chunk's first count trials into the band; false when stopped.
     bool CountBand(int count);
     // The chunk's row of one of its trials: the trial's sweep.
@@ -72,8 +74,8 @@ class Analysis {
     double* ChunkBlock(int block, int trialInChunk) {
         return ChunkRow(trialInChunk) + block * kBandBlockSamples;
     }
-    // The statistics and the band, or nothing when stopped on the way.
-    std::optional<ToleranceResult> Summary(const std::vector<double>& nominalSweep);
+    // The statistics and the band; incomplete when stopped on the way.
+    ToleranceResult Summary(const std::vector<double>& nominalSweep);
 
     const EvaluationInputs& design_;
     const ToleranceSettings& settings_;
@@ -128,29 +130,29 @@ void Analysis::Share(int callCount, const std::function<void(int)>& call) const 
     }
 }
 
-std::optional<bool> Analysis::SweepTrials(int first, int count) {
+Analysis::ChunkSweep Analysis::SweepTrials(int first, int count) {
     const int trialsPerCall =
         static_cast<int>(std::max<std::int64_t>(1, kSweptSamplesPerCall / sampleCount_));
     std::atomic<bool> undefined{false};
     for (int done = 0; done < count; done += trialsPerCall) {
-        if (Stopped()) return std::nullopt;
+        if (Stopped()) return ChunkSweep::Stopped;
         Share(std::min(trialsPerCall, count - done), [&](int k) {
             const int inChunk = done + k;
             const int trial = first + inChunk;
             const CircuitValues values =
                 DrawTrialValues(design_.values, settings_.tolerances, settings_.distribution,
                                 settings_.seed, static_cast<std::uint64_t>(trial));
-            const std::optional<TrialFigures> figures =
+            const Outcome<TrialFigures> figures =
                 sweep_.Run(values, {ChunkRow(inChunk), sweep_.RowSize()});
-            if (figures) {
-                for (int j = 0; j < kToleranceFigureCount; ++j) figures_[j][trial] = (*figures)[j];
+            if (const auto* swept = std::get_if<TrialFigures>(&figures)) {
+                for (int j = 0; j < kToleranceFigureCount; ++j) figures_[j][trial] = (*swept)[j];
             } else {
                 undefined.store(true, std::memory_order_relaxed);
             }
         });
-        if (undefined.load(std::memory_order_relaxed)) return false;
+        if (undefined.load(std::memory_order_relaxed)) return ChunkSweep::Undefined;
     }
-    return true;
+    return ChunkSweep::Swept;
 }
 
 bool Analysis::CountBand(int count) {
@@ -175,7 +177,7 @@ bool Analysis::CountBand(int count) {
     return true;
 }
 
-std::optional<ToleranceResult> Analysis::Summary(const std::vector<double>& nominalSweep) {
+ToleranceResult Analysis::Summary(const std::vector<double>& nominalSweep) {
     ToleranceResult result;
     result.n = design_.n;
     result.trials = settings_.trials;
@@ -201,36 +203,40 @@ std::optional<ToleranceResult> Analysis::Summary(const std::vector<double>& nomi
             band.maximum[i] = band_.Maximum(i);
         }
     });
-    if (Stopped()) return std::nullopt;
     band.resolution = band_.Resolution();
     return result;
 }
 
-std::optional<Outcome<ToleranceResult>> Analysis::Run() {
+Outcome<ToleranceResult> Analysis::Run() {
+    const Failure stopped{std::string(message::kToleranceAnalysisStopped)};
     std::vector<double> nominalSweep(sweep_.RowSize());
-    const std::optional<TrialFigures> nominal = sweep_.Run(design_.values, nominalSweep);
-    if (!nominal) return Failure{std::string(message::kResponseUndefined)};
+    const Outcome<TrialFigures> nominal = sweep_.Run(design_.values, nominalSweep);
+    if (const Failure* failure = FailureOf(nominal)) return *failure;
 
     for (int first = 0; first < settings_.trials; first += chunkTrials_) {
         const int count = std::min(chunkTrials_, settings_.trials - first);
-        const std::optional<bool> swept = SweepTrials(first, count);
-        if (!swept) return std::nullopt;
-        if (!*swept) return Failure{std::string(message::kTrialUndefined)};
-        if (!CountBand(count)) return std::nullopt;
+        switch (SweepTrials(first, count)) {
+            case ChunkSweep::Stopped:
+                return stopped;
+            case ChunkSweep::Undefined:
+                return Failure{std::string(message::kTrialUndefined)};
+            case ChunkSweep::Swept:
+                break;
+        }
+        if (!CountBand(count)) return stopped;
         if (monitor_.progress) monitor_.progress(first + count);
     }
-    std::optional<ToleranceResult> result = Summary(nominalSweep);
-    if (!result) return std::nullopt;
-    result->nominal = *nominal;
-    return *std::move(result);
+    ToleranceResult result = Summary(nominalSweep);
+    if (Stopped()) return stopped;
+    result.nominal = std::get<TrialFigures>(nominal);
+    return result;
 }
 
 }  // namespace
 
-std::optional<Outcome<ToleranceResult>> RunToleranceAnalysis(const EvaluationInputs& design,
-                                                             const ToleranceSettings& settings,
-                                                             SweepPool* pool,
-                                                             const ToleranceMonitor& monitor) {
+Outcome<ToleranceResult> RunToleranceAnalysis(const EvaluationInputs& design,
+                                              const ToleranceSettings& settings, SweepPool* pool,
+                                              const ToleranceMonitor& monitor) {
     return Analysis(design, settings, pool, monitor).Run();
 }
 

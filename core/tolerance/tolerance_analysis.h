@@ -2,7 +2,6 @@
 
 #include <array>
 #include <functional>
-#include <optional>
 #include <stop_token>
 #include <vector>
 
@@ -55,11 +54,11 @@ struct ToleranceMonitor {
 // the pool or on how the trials were shared among its threads. The pool runs one short batch of
 // work at a time, so other sweeps wait a few milliseconds at most; without a pool the calling
 // thread works alone. Memory stays bounded whatever the number of trials.
-// Returns the results, the message of a design or trial without a defined response, or nothing
-// when stopped.
-std::optional<Outcome<ToleranceResult>> RunToleranceAnalysis(const EvaluationInputs& design,
-                                                             const ToleranceSettings& settings,
-                                                             SweepPool* pool,
-                                                             const ToleranceMonitor& monitor = {});
+// Returns the results, or the message of a design or trial without a defined response, or that
+// of a stop (message::kToleranceAnalysisStopped), which the caller that asked for it need not
+// show.
+Outcome<ToleranceResult> RunToleranceAnalysis(const EvaluationInputs& design,
+                                              const ToleranceSettings& settings, SweepPool* pool,
+                                              const ToleranceMonitor& monitor = {});
 
 }  // namespace amp

@@ -24,7 +24,7 @@ std::optional<double> WholeTextNumber(std::string_view text) {
 // A tolerance typed in per cent, as a fraction.
 std::optional<double> ReadTolerance(std::string_view text) {
     const std::optional<double> percent = WholeTextNumber(text);
-    if (!percent || *percent < 0.0 || *percent >= kPerCent) return std::nullopt;
+    if (!percent || *percent < 0.0 || *percent >= kTolerancePercentBound) return std::nullopt;
     return *percent / kPerCent;
 }
 
@@ -41,27 +41,43 @@ std::optional<double> ReadWholeNumber(std::string_view text, double lowest, doub
 Outcome<ToleranceSettings> ReadToleranceSettings(const ToleranceTexts& texts) {
     ToleranceSettings settings;
     settings.distribution = texts.distribution;
-    const std::pair<const std::string*, double*> tolerances[] = {
-        {&texts.resistors, &settings.tolerances.resistors},
-        {&texts.capacitors, &settings.tolerances.capacitors},
-        {&texts.Avo, &settings.tolerances.Avo},
-        {&texts.fc, &settings.tolerances.fc},
+    const struct {
+        const std::string* text;
+        double* tolerance;
+        std::string_view tolerated;
+    } tolerances[] = {
+        {&texts.resistors, &settings.tolerances.resistors, "dei resistori"},
+        {&texts.capacitors, &settings.tolerances.capacitors, "dei condensatori"},
+        {&texts.Avo, &settings.tolerances.Avo, "di Avo"},
+        {&texts.fc, &settings.tolerances.fc, "di fc"},
     };
-    constexpr std::string_view kMessages[] = {message::kResistorTolerance,
-                                              message::kCapacitorTolerance, message::kAvoTolerance,
-                                              message::kFcTolerance};
-    for (std::size_t k = 0; k < std::size(tolerances); ++k) {
-        const std::optional<double> tolerance = ReadTolerance(*tolerances[k].first);
-        if (!tolerance) return Failure{std::string(kMessages[k])};
-        *tolerances[k].second = *tolerance;
+    for (const auto& field : tolerances) {
+        const std::optional<double> tolerance = ReadTolerance(*field.text);
+        if (!tolerance) return Failure{ToleranceRangeMessage(field.tolerated)};
+        *field.tolerance = *tolerance;
     }
-    const auto trials = ReadWholeNumber(texts.trials, 1.0, kMostTrials);
-    if (!trials) return Failure{std::string(message::kTrialCount)};
+    const auto trials = ReadWholeNumber(texts.trials, kFewestTrials, kMostTrials);
+    if (!trials) return Failure{TrialCountRangeMessage()};
     settings.trials = static_cast<int>(*trials);
     const auto seed = ReadWholeNumber(texts.seed, 0.0, static_cast<double>(kLargestSeed));
-    if (!seed) return Failure{std::string(message::kSeed)};
+    if (!seed) return Failure{SeedRangeMessage()};
     settings.seed = static_cast<std::uint64_t>(*seed);
     return settings;
+}
+
+std::string ToleranceRangeMessage(std::string_view tolerated) {
+    return "La tolleranza " + std::string(tolerated) + " deve essere un numero da 0 a meno di " +
+           std::to_string(kTolerancePercentBound) +
+           " (%), scritto con il punto come separatore decimale!";
+}
+
+std::string TrialCountRangeMessage() {
+    return "Il numero di prove deve essere un numero intero da " + std::to_string(kFewestTrials) +
+           " a " + std::to_string(kMostTrials) + "!";
+}
+
+std::string SeedRangeMessage() {
+    return "Il seme deve essere un numero intero da 0 a " + std::to_string(kLargestSeed) + "!";
 }
 
 }  // namespace amp

@@ -9,6 +9,9 @@
 
 namespace amp {
 
+// Each tolerance is typed in per cent, from 0 up to but not including kTolerancePercentBound.
+inline constexpr int kTolerancePercentBound = 100;
+inline constexpr int kFewestTrials = 1;
 inline constexpr int kMostTrials = 1000000;
 inline constexpr std::uint64_t kLargestSeed = 4294967295;
 
@@ -32,29 +35,22 @@ struct ToleranceTexts {
     std::string seed;
 };
 
-// Reads the fields in the window's order: each tolerance from 0 up to but not including 100 %,
-// then a whole number of trials from 1 to 1000000 and a whole seed from 0 to 4294967295. The
-// first field that is not such a number gives its message, which states the allowed range.
+// Reads the fields in the window's order: each tolerance within its bounds, then a whole number
+// of trials from kFewestTrials to kMostTrials and a whole seed from 0 to kLargestSeed. The first
+// field that is not such a number gives its message, which states the allowed range.
 Outcome<ToleranceSettings> ReadToleranceSettings(const ToleranceTexts& texts);
 
+// The messages of the fields, each built from the bounds it states. What a tolerance is for:
+// "dei resistori", "dei condensatori", "di Avo" or "di fc".
+std::string ToleranceRangeMessage(std::string_view tolerated);
+std::string TrialCountRangeMessage();
+std::string SeedRangeMessage();
+
 namespace message {
-inline constexpr std::string_view kResistorTolerance =
-    "La tolleranza dei resistori deve essere un numero da 0 a meno di 100 (%), scritto con il "
-    "punto come separatore decimale!";
-inline constexpr std::string_view kCapacitorTolerance =
-    "La tolleranza dei condensatori deve essere un numero da 0 a meno di 100 (%), scritto con il "
-    "punto come separatore decimale!";
-inline constexpr std::string_view kAvoTolerance =
-    "La tolleranza di Avo deve essere un numero da 0 a meno di 100 (%), scritto con il punto come "
-    "separatore decimale!";
-inline constexpr std::string_view kFcTolerance =
-    "La tolleranza di fc deve essere un numero da 0 a meno di 100 (%), scritto con il punto come "
-    "separatore decimale!";
-inline constexpr std::string_view kTrialCount =
-    "Il numero di prove deve essere un numero intero da 1 a 1000000!";
-inline constexpr std::string_view kSeed = "Il seme deve essere un numero intero da 0 a 4294967295!";
 inline constexpr std::string_view kTrialUndefined =
     "In almeno una prova Vo/Vi risulta nullo o indefinito: riduci le tolleranze!";
+inline constexpr std::string_view kToleranceAnalysisStopped =
+    "Analisi delle tolleranze interrotta.";
 }  // namespace message
 
 }  // namespace amp

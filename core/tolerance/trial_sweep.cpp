@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/checks/messages.h"
 #include "core/design/evaluation.h"
 #include "core/model/transfer_function.h"
 #include "core/sweep/ratio_kernel.h"
 #include "core/sweep/response_sweep.h"
-#include "core/sweep/sweep_scan.h"
 
 namespace amp {
 
@@ -21,27 +21,25 @@ TrialSweep::TrialSweep(double f, int n) : f_(f), n_(n) {
 }
 
 std::size_t TrialSweep::RowSize() const {
-    return std::max(frequencies_.size(), static_cast<std::size_t>(n_) + 3);
+    return std::max(frequencies_.size(), SweepLength(n_));
 }
 
-std::optional<TrialFigures> TrialSweep::Run(const CircuitValues& values,
-                                            std::span<double> row) const {
+Outcome<TrialFigures> TrialSweep::Run(const CircuitValues& values, std::span<double> row) const {
     RatioKernel(values, frequencies_.data(), frequencies_.size(), row.data(), nullptr);
-    // The evaluation's ModulusSweep ends in two zeros.
-    row[n_ + 1] = 0.0;
-    row[n_ + 2] = 0.0;
+    // The kernel's last vector repeats sample N where the evaluation's sweep holds zeros.
+    std::fill(row.begin() + n_ + 1, row.begin() + static_cast<std::ptrdiff_t>(SweepLength(n_)),
+              0.0);
     const Response atF = TransferFunction(values, f_);
-    if (!std::isfinite(atF.Modulus) || !std::isfinite(atF.PhaseDeg)) return std::nullopt;
-    // Where every sample is finite, the largest is SweepMaximum's but for the sign of a zero,
-    // and a zero maximum is refused.
-    const std::optional<double> largest =
-        FiniteMaximum(row.first(static_cast<std::size_t>(n_) + 1));
-    if (!largest || *largest == 0.0) return std::nullopt;
-    const double maxModulus = *largest;
+    if (!std::isfinite(atF.Modulus) || !std::isfinite(atF.PhaseDeg)) {
+        return Failure{std::string(message::kResponseUndefined)};
+    }
+    const Outcome<SweptBand> swept = FindSweptBand(row, n_);
+    if (const Failure* failure = FailureOf(swept)) return *failure;
+    const SweptBand& band = std::get<SweptBand>(swept);
     return TrialFigures{
-        SweepFrequency(kEvaluationDecades, FindLowerCutoffIndex(row, maxModulus, n_), n_),
-        SweepFrequency(kEvaluationDecades, FindUpperCutoffIndex(row, maxModulus, n_), n_),
-        maxModulus,
+        SweepFrequency(kEvaluationDecades, band.lowerCutoff, n_),
+        SweepFrequency(kEvaluationDecades, band.upperCutoff, n_),
+        band.maxModulus,
         atF.Modulus,
         atF.PhaseDeg,
     };

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <span>
 #include <vector>
 
+#include "core/checks/outcome.h"
 #include "core/model/circuit_values.h"
 
 namespace amp {
@@ -29,14 +29,14 @@ class TrialSweep {
 
     int N() const { return n_; }
 
-    // The room a row needs for one sweep: samples 0 ... N, the zeros at N + 1 and N + 2 that the
-    // cut-off searches read, and the rest of the kernel's last vector.
+    // The room a row needs for one sweep: the evaluation's SweepLength(N) entries, and the rest of
+    // the kernel's last vector.
     std::size_t RowSize() const;
 
-    // Sweeps the values into the row, of at least RowSize entries, and returns the figures
-    // exactly as the evaluation computes them, or nothing where the evaluation refuses the values
-    // as giving no defined response.
-    std::optional<TrialFigures> Run(const CircuitValues& values, std::span<double> row) const;
+    // Sweeps the values into the row, of at least RowSize entries, laid out as the evaluation's
+    // sweep, and returns the figures exactly as the evaluation computes them, or its message where
+    // it refuses the values as giving no defined response.
+    Outcome<TrialFigures> Run(const CircuitValues& values, std::span<double> row) const;
 
   private:
     double f_;

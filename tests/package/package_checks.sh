@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The checks of what ships, one ctest entry per step: "build" makes the Debian package from the
 # build tree and unpacks it; the other steps check that package. A step whose tool is missing
-# exits 77 (skipped) and says which.
+# exits 77 (skipped) and says which; with CI=true it fails instead, so that a broken install step
+# cannot pass.
 # Usage: package_checks.sh <step> <work folder> <build tree> <package> <version> <application ID>
 #        <design media type>
 set -euo pipefail
@@ -9,6 +10,10 @@ step=$1 work=$2 build_dir=$3 package=$4 version=$5 app_id=$6 media_type=$7
 root="$work/root"
 
 skip() {
+    if [[ "${CI:-}" == true ]]; then
+        echo "FAILED (CI=true): $*"
+        exit 1
+    fi
     echo "SKIPPED: $*"
     exit 77
 }

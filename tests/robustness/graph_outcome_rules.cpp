@@ -5,6 +5,7 @@
 #include "core/checks/field_check.h"
 #include "core/checks/messages.h"
 #include "core/model/circuit_values.h"
+#include "core/sweep/response_sweep.h"
 #include "graph/plot_grid.h"
 #include "tests/robustness/outcome_rules.h"
 
@@ -105,9 +106,9 @@ std::optional<std::string> PlotDefect(const GraphInputs& inputs, int rangeIndex,
     }
     const Plot& plot = std::get<Plot>(outcome);
     if (plot.RangeIndex != rangeIndex || plot.N != inputs.N) return "plot of another request";
-    const std::size_t samples = static_cast<std::size_t>(plot.N) + 3;
-    if (plot.ModulusSweep.size() != samples || plot.PhaseSweep.size() != samples) {
-        return "the sweeps do not hold N + 3 entries";
+    const std::size_t entries = SweepLength(plot.N);
+    if (plot.ModulusSweep.size() != entries || plot.PhaseSweep.size() != entries) {
+        return "the sweeps do not hold SweepLength(N) entries";
     }
     if (auto defect = LevelCaptionDefect(plot.gmaxCaption, separator)) return "Gmax " + *defect;
     if (auto defect = LevelCaptionDefect(plot.halfPowerLevelCaption, separator)) {

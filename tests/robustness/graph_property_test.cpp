@@ -2,9 +2,9 @@
 
 #include "core/checks/field_check.h"
 #include "core/checks/messages.h"
+#include "core/design/design.h"
 #include "graph/graph_request.h"
 #include "graph/plot.h"
-#include "graph/plot_grid.h"
 #include "tests/robustness/defect_tally.h"
 #include "tests/robustness/field_text_generator.h"
 #include "tests/robustness/graph_outcome_rules.h"

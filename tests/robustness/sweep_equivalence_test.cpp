@@ -80,9 +80,10 @@ struct ScalarSweep {
     std::vector<double> phases;
 };
 
-// Entries 0 ... n + 2, the first sampleCount of them sampled.
+// SweepLength(n) entries, the first sampleCount of them sampled.
 ScalarSweep SweepOneByOne(const CircuitValues& values, int decades, int n, int sampleCount) {
-    ScalarSweep sweep{std::vector<double>(n + 3, 0.0), std::vector<double>(n + 3, 0.0)};
+    ScalarSweep sweep{std::vector<double>(SweepLength(n), 0.0),
+                      std::vector<double>(SweepLength(n), 0.0)};
     for (int i = 0; i < sampleCount; ++i) {
         const Response response = TransferFunction(values, SweepFrequency(decades, i, n));
         sweep.moduli[i] = response.Modulus;

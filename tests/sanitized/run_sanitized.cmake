@@ -4,7 +4,7 @@ set(sanitizers "-fsanitize=address,undefined,float-cast-overflow -fno-sanitize-r
 set(test_programs tests/core/core_tests tests/robustness/robustness_tests)
 
 execute_process(
-    COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${BINARY_DIR} -G ${GENERATOR}
+    COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${BINARY_DIR} -G Ninja
         -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
         -DCMAKE_BUILD_TYPE=Debug
         "-DCMAKE_CXX_FLAGS=${sanitizers} -O1 -fno-omit-frame-pointer"

@@ -17,6 +17,7 @@
 #include "core/spice/spice_netlist.h"
 #include "tests/spice/ngspice_run.h"
 #include "tests/spice/noise_comparison.h"
+#include "tests/support/missing_tool.h"
 #include "tests/support/reference_design.h"
 
 namespace amp::spice {
@@ -201,6 +202,7 @@ class SpiceCrossCheck : public ::testing::Test {
   protected:
     void SetUp() override {
         if (std::string(AMP_NGSPICE).empty() || !std::filesystem::exists(AMP_NGSPICE)) {
+            if (test_support::MissingToolFails()) FAIL() << "ngspice is not installed";
             GTEST_SKIP() << "ngspice is not installed";
         }
     }

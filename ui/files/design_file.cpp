@@ -9,6 +9,8 @@
 #include <QStringDecoder>
 #include <array>
 #include <cmath>
+#include <string>
+#include <variant>
 
 #include "core/noise/op_amp_parts.h"
 #include "ui/files/safe_write.h"
@@ -39,22 +41,33 @@ QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-Failure Problem(std::string_view phrase) {
-    return Failure{std::string(phrase)};
-}
+// What is wrong with a file, as a phrase of design_problem: the end of the message that names the
+// file.
+struct Problem {
+    std::string phrase;
+};
+
+// What is read from a file's bytes: the content, or what is wrong with them.
+template <class Content>
+using Parsed = std::variant<Problem, Content>;
 
 QString Shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-Failure OpenFailure(const QString& path, const std::string& problem) {
+Failure OpenFailure(const QString& path, std::string_view problem) {
     return Failure{("Impossibile aprire il progetto «" + Shown(path) + "»: ").toStdString() +
-                   problem};
+                   std::string(problem)};
 }
 
 Failure SaveFailure(const QString& path, std::string_view problem) {
     return Failure{("Il progetto non è stato salvato in «" + Shown(path) + "»: ").toStdString() +
                    std::string(problem)};
+}
+
+std::string WouldBeTooLarge() {
+    return "il file sarebbe più grande di " + std::to_string(kMaxDesignFileMebibytes) +
+           " MiB, il limite dei progetti: un campo contiene un testo troppo lungo.";
 }
 
 bool IsUtf8(QByteArrayView bytes) {
@@ -63,20 +76,22 @@ bool IsUtf8(QByteArrayView bytes) {
     return !decoder.hasError();
 }
 
-std::optional<Failure> ReadVersion(const QJsonValue& version) {
+std::optional<Problem> ReadVersion(const QJsonValue& version) {
     if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) ||
         version.toDouble() < 1) {
-        return Problem(design_problem::kBadVersion);
+        return Problem{std::string(design_problem::kBadVersion)};
     }
-    if (version.toDouble() > kDesignFormatVersion) return Problem(design_problem::kNewerVersion);
+    if (version.toDouble() > kDesignFormatVersion) {
+        return Problem{std::string(design_problem::kNewerVersion)};
+    }
     return std::nullopt;
 }
 
-Outcome<std::optional<int>> ReadRange(const QJsonValue& range) {
+Parsed<std::optional<int>> ReadRange(const QJsonValue& range) {
     if (range.isNull()) return std::optional<int>();
     const double index = range.toDouble(0.0);
-    if (!range.isDouble() || index != std::floor(index) || index < 1 || index > 6) {
-        return Problem(design_problem::kBadRange);
+    if (!range.isDouble() || index != std::floor(index) || index < 1 || index > kRangeCount) {
+        return Problem{design_problem::BadRange()};
     }
     return std::optional<int>(static_cast<int>(index));
 }
@@ -107,30 +122,73 @@ QJsonObject NoiseObject(const NoiseTexts& texts) {
     return noise;
 }
 
-Outcome<NoiseTexts> ReadNoise(const QJsonValue& value) {
-    if (!value.isObject()) return Problem(design_problem::kNoiseNotObject);
+Parsed<NoiseTexts> ReadNoise(const QJsonValue& value) {
+    if (!value.isObject()) return Problem{std::string(design_problem::kNoiseNotObject)};
     const QJsonObject noise = value.toObject();
     NoiseTexts texts;
-    std::optional<Failure> problem;
+    std::optional<Problem> problem;
     ForEachNoiseText(texts, [&](std::string_view key, std::string& text) {
         if (problem) return;
         const QJsonValue typed = noise.value(Text(key));
         if (typed.isUndefined()) {
-            problem = Failure{design_problem::NoiseSettingMissing(key)};
+            problem = Problem{design_problem::NoiseSettingMissing(key)};
         } else if (!typed.isString()) {
-            problem = Failure{design_problem::NoiseSettingNotText(key)};
+            problem = Problem{design_problem::NoiseSettingNotText(key)};
         } else {
             text = typed.toString().toStdString();
             if (HoldsControlCharacter(text)) {
-                problem = Failure{design_problem::NoiseSettingWithControl(key)};
+                problem = Problem{design_problem::NoiseSettingWithControl(key)};
             }
         }
     });
     if (problem) return *problem;
     if (texts.part != kCustomOpAmpName && FindOpAmpPart(texts.part) == nullptr) {
-        return Problem(design_problem::kNoiseUnknownPart);
+        return Problem{std::string(design_problem::kNoiseUnknownPart)};
     }
     return texts;
+}
+
+Parsed<Design> ParseDesign(QByteArrayView bytes) {
+    const auto problem = [](std::string_view phrase) { return Problem{std::string(phrase)}; };
+    if (static_cast<std::size_t>(bytes.size()) > kMaxDesignFileBytes) {
+        return Problem{design_problem::TooLarge()};
+    }
+    if (!IsUtf8(bytes)) return problem(design_problem::kInvalidUtf8);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes.toByteArray(), &error);
+    if (error.error != QJsonParseError::NoError) return problem(design_problem::kNotJson);
+    if (!document.isObject()) return problem(design_problem::kNotObject);
+    const QJsonObject file = document.object();
+
+    if (file.value(kFormatKey).toString() != Text(kDesignFormatName)) {
+        return problem(design_problem::kWrongFormat);
+    }
+    if (auto versionProblem = ReadVersion(file.value(kVersionKey))) return *versionProblem;
+
+    Design design;
+    const QJsonObject fields = file.value(kFieldsKey).toObject();
+    for (int number = 1; number <= kFieldCount; ++number) {
+        const Field field = FieldOfTextBox(number);
+        const QJsonValue text = fields.value(Text(FieldSymbol(field)));
+        if (text.isUndefined()) return Problem{design_problem::FieldMissing(field)};
+        if (!text.isString()) return Problem{design_problem::FieldNotText(field)};
+        design.texts[field] = text.toString().toStdString();
+        if (HoldsControlCharacter(design.texts[field])) {
+            return Problem{design_problem::FieldWithControl(field)};
+        }
+    }
+
+    Parsed<std::optional<int>> range = ReadRange(file.value(kRangeKey));
+    if (auto* rangeProblem = std::get_if<Problem>(&range)) return std::move(*rangeProblem);
+    design.rangeIndex = std::get<std::optional<int>>(range);
+
+    // Older designs have no noise settings.
+    if (const QJsonValue noise = file.value(kNoiseKey); !noise.isUndefined()) {
+        Parsed<NoiseTexts> texts = ReadNoise(noise);
+        if (auto* noiseProblem = std::get_if<Problem>(&texts)) return std::move(*noiseProblem);
+        design.noise = std::move(std::get<NoiseTexts>(texts));
+    }
+    return design;
 }
 
 }  // namespace
@@ -150,67 +208,27 @@ QByteArray DesignFileBytes(const Design& design) {
     return QJsonDocument(file).toJson(QJsonDocument::Indented);
 }
 
-Outcome<Design> ParseDesignFile(QByteArrayView bytes) {
-    if (static_cast<std::size_t>(bytes.size()) > kMaxDesignFileBytes) {
-        return Problem(design_problem::kTooLarge);
+Outcome<Design> ParseDesignFile(QByteArrayView bytes, const QString& path) {
+    Parsed<Design> parsed = ParseDesign(bytes);
+    if (const auto* problem = std::get_if<Problem>(&parsed)) {
+        return OpenFailure(path, problem->phrase);
     }
-    if (!IsUtf8(bytes)) return Problem(design_problem::kInvalidUtf8);
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(bytes.toByteArray(), &error);
-    if (error.error != QJsonParseError::NoError) return Problem(design_problem::kNotJson);
-    if (!document.isObject()) return Problem(design_problem::kNotObject);
-    const QJsonObject file = document.object();
-
-    if (file.value(kFormatKey).toString() != Text(kDesignFormatName)) {
-        return Problem(design_problem::kWrongFormat);
-    }
-    if (auto failure = ReadVersion(file.value(kVersionKey))) return *failure;
-
-    Design design;
-    const QJsonObject fields = file.value(kFieldsKey).toObject();
-    for (int number = 1; number <= kFieldCount; ++number) {
-        const Field field = FieldOfTextBox(number);
-        const QJsonValue text = fields.value(Text(FieldSymbol(field)));
-        if (text.isUndefined()) return Failure{design_problem::FieldMissing(field)};
-        if (!text.isString()) return Failure{design_problem::FieldNotText(field)};
-        design.texts[field] = text.toString().toStdString();
-        if (HoldsControlCharacter(design.texts[field])) {
-            return Failure{design_problem::FieldWithControl(field)};
-        }
-    }
-
-    const Outcome<std::optional<int>> range = ReadRange(file.value(kRangeKey));
-    if (const Failure* failure = FailureOf(range)) return *failure;
-    design.rangeIndex = std::get<std::optional<int>>(range);
-
-    // Older designs have no noise settings.
-    if (const QJsonValue noise = file.value(kNoiseKey); !noise.isUndefined()) {
-        Outcome<NoiseTexts> texts = ReadNoise(noise);
-        if (const Failure* failure = FailureOf(texts)) return *failure;
-        design.noise = std::move(std::get<NoiseTexts>(texts));
-    }
-    return design;
+    return std::get<Design>(std::move(parsed));
 }
 
 Outcome<Design> ReadDesignFile(const QString& path) {
     const QFileInfo info(path);
-    if (!info.exists()) return OpenFailure(path, std::string(design_problem::kGone));
-    if (info.isDir()) return OpenFailure(path, std::string(design_problem::kFolder));
+    if (!info.exists()) return OpenFailure(path, design_problem::kGone);
+    if (info.isDir()) return OpenFailure(path, design_problem::kFolder);
     if (static_cast<std::size_t>(info.size()) > kMaxDesignFileBytes) {
-        return OpenFailure(path, std::string(design_problem::kTooLarge));
+        return OpenFailure(path, design_problem::TooLarge());
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return OpenFailure(path, std::string(design_problem::kUnreadable));
-    }
+    if (!file.open(QIODevice::ReadOnly)) return OpenFailure(path, design_problem::kUnreadable);
     // One byte beyond the limit tells a file that grew since it was measured.
     const QByteArray bytes = file.read(static_cast<qint64>(kMaxDesignFileBytes) + 1);
-    if (file.error() != QFileDevice::NoError) {
-        return OpenFailure(path, std::string(design_problem::kUnreadable));
-    }
-    Outcome<Design> design = ParseDesignFile(bytes);
-    if (const Failure* failure = FailureOf(design)) return OpenFailure(path, failure->message);
-    return design;
+    if (file.error() != QFileDevice::NoError) return OpenFailure(path, design_problem::kUnreadable);
+    return ParseDesignFile(bytes, path);
 }
 
 std::optional<Failure> WriteDesignFile(const QString& path, const Design& design) {
@@ -223,9 +241,7 @@ std::optional<Failure> WriteDesignFile(const QString& path, const Design& design
     }
     const QByteArray bytes = DesignFileBytes(design);
     if (static_cast<std::size_t>(bytes.size()) > kMaxDesignFileBytes) {
-        return SaveFailure(path,
-                           "il file sarebbe più grande di 16 MiB, il limite dei progetti: un "
-                           "campo contiene un testo troppo lungo.");
+        return SaveFailure(path, WouldBeTooLarge());
     }
     const QFileInfo target(path);
     if (target.isDir()) return SaveFailure(path, design_problem::kFolder);

@@ -18,9 +18,9 @@ namespace amp::ui {
 // so that designs diff well.
 QByteArray DesignFileBytes(const Design& design);
 
-// The design in a file's bytes, or what is wrong with them, as a phrase of design_problem. Keys
-// it does not know are ignored, so that later versions can add some.
-Outcome<Design> ParseDesignFile(QByteArrayView bytes);
+// The design in the bytes read from the file at the path, or the message that names the file and
+// what is wrong with them. Keys it does not know are ignored, so that later versions can add some.
+Outcome<Design> ParseDesignFile(QByteArrayView bytes, const QString& path);
 
 // The design in the file at the path, or the message that names the file and what is wrong.
 Outcome<Design> ReadDesignFile(const QString& path);

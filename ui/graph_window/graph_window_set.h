@@ -7,8 +7,8 @@
 
 #include "core/checks/field.h"
 #include "core/checks/outcome.h"
+#include "core/design/design.h"
 #include "graph/plot.h"
-#include "graph/plot_grid.h"
 #include "ui/graph_window/graph_window.h"
 
 namespace amp {

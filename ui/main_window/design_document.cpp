@@ -86,10 +86,14 @@ void DesignDocument::RefuseToOpen(const QString& path, const QString& message) {
         dialogs_.showMessage(window_.widget, message);
         return;
     }
-    const int answer = dialogs_.ask(
-        window_.widget, message + QStringLiteral("\n\nTogliere il file dall'elenco dei recenti?"),
-        {QStringLiteral("Togli dall'elenco"), QStringLiteral("Lascia nell'elenco")});
-    if (answer == 0) recentFiles_.Remove(absolutePath);
+    enum class GoneFile { Remove, Keep };
+    const GoneFile answer =
+        Ask(dialogs_.ask, window_.widget,
+            message + QStringLiteral("\n\nTogliere il file dall'elenco dei recenti?"),
+            {{QStringLiteral("Togli dall'elenco"), GoneFile::Remove},
+             {QStringLiteral("Lascia nell'elenco"), GoneFile::Keep}},
+            GoneFile::Keep);
+    if (answer == GoneFile::Remove) recentFiles_.Remove(absolutePath);
 }
 
 bool DesignDocument::Save() {
@@ -121,11 +125,22 @@ bool DesignDocument::WriteTo(QString path) {
 
 bool DesignDocument::MayDiscard() {
     if (!IsModified()) return true;
-    const int answer = dialogs_.ask(
-        window_.widget, QStringLiteral("Salvare le modifiche al progetto?"),
-        {QStringLiteral("Salva"), QStringLiteral("Non salvare"), QStringLiteral("Annulla")});
-    if (answer == 0) return Save();
-    return answer == 1;
+    enum class Changes { Save, Discard, Keep };
+    const Changes answer =
+        Ask(dialogs_.ask, window_.widget, QStringLiteral("Salvare le modifiche al progetto?"),
+            {{QStringLiteral("Salva"), Changes::Save},
+             {QStringLiteral("Non salvare"), Changes::Discard},
+             {QStringLiteral("Annulla"), Changes::Keep}},
+            Changes::Keep);
+    switch (answer) {
+        case Changes::Save:
+            return Save();
+        case Changes::Discard:
+            return true;
+        case Changes::Keep:
+            return false;
+    }
+    return false;
 }
 
 void DesignDocument::Replace(const QString& actionName, FormState form, Identity identity) {

@@ -4,7 +4,7 @@
 #include <span>
 
 #include "core/checks/field.h"
-#include "graph/plot_grid.h"
+#include "core/design/design.h"
 #include "ui/forms/form_control.h"
 
 namespace amp::ui {

@@ -12,32 +12,31 @@ using enum MenuItemKind;
 using Key = QKeySequence::StandardKey;
 
 const auto kItems = std::to_array<Form1MenuItem>({
-    {File, Command, "&Nuovo", Key::New, &MainWindow::OnNewChosen},
-    {File, Command, "&Apri...", Key::Open, &MainWindow::OnOpenChosen},
+    {File, Command, "&Nuovo", {Key::New, Qt::CTRL | Qt::Key_N}, &MainWindow::OnNewChosen},
+    {File, Command, "&Apri...", {Key::Open, Qt::CTRL | Qt::Key_O}, &MainWindow::OnOpenChosen},
     {File, RecentFiles, "Apri &recenti"},
     {File, Separator},
-    {File, Command, "&Salva", Key::Save, &MainWindow::OnSaveChosen},
-    {File, Command, "Salva con &nome...", Key::SaveAs, &MainWindow::OnSaveAsChosen},
+    {File, Command, "&Salva", {Key::Save, Qt::CTRL | Qt::Key_S}, &MainWindow::OnSaveChosen},
+    {File,
+     Command,
+     "Salva con &nome...",
+     {Key::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+     &MainWindow::OnSaveAsChosen},
     {File, Separator},
-    {File, Command, "Esporta &distinta componenti...", Key::UnknownKey,
-     &MainWindow::OnPartsListChosen},
-    {File, Command, "Esporta netlist S&PICE...", Key::UnknownKey,
-     &MainWindow::OnSpiceNetlistChosen},
-    {File, Command, "Esporta &relazione PDF...", Key::UnknownKey, &MainWindow::OnReportPdfChosen},
-    {File, Command, "Antepri&ma di stampa...", Key::UnknownKey, &MainWindow::OnPrintPreviewChosen},
-    {File, Command, "S&tampa...", Key::Print, &MainWindow::OnPrintChosen},
+    {File, Command, "Esporta &distinta componenti...", {}, &MainWindow::OnPartsListChosen},
+    {File, Command, "Esporta netlist S&PICE...", {}, &MainWindow::OnSpiceNetlistChosen},
+    {File, Command, "Esporta &relazione PDF...", {}, &MainWindow::OnReportPdfChosen},
+    {File, Command, "Antepri&ma di stampa...", {}, &MainWindow::OnPrintPreviewChosen},
+    {File, Command, "S&tampa...", {Key::Print, Qt::CTRL | Qt::Key_P}, &MainWindow::OnPrintChosen},
     {File, Separator},
-    {File, Command, "&Esci", Key::Quit, &MainWindow::OnExitChosen},
-    {Edit, Undo, "&Annulla", Key::Undo},
-    {Edit, Redo, "&Ripeti", Key::Redo},
-    {Tools, Command, "&Valori commerciali...", Key::UnknownKey,
-     &MainWindow::OnStandardValuesChosen},
-    {Tools, Command, "Analisi delle &tolleranze...", Key::UnknownKey,
-     &MainWindow::OnToleranceAnalysisChosen},
-    {Tools, Command, "&Rumore e dinamica...", Key::UnknownKey, &MainWindow::OnNoiseAnalysisChosen},
-    {Help, Command, "&Informazioni su Amplificatore audio", Key::UnknownKey,
-     &MainWindow::OnAboutChosen},
-    {Help, Command, "Informazioni su &Qt", Key::UnknownKey, &MainWindow::OnAboutQtChosen},
+    {File, Command, "&Esci", {Key::Quit, Qt::CTRL | Qt::Key_Q}, &MainWindow::OnExitChosen},
+    {Edit, Undo, "&Annulla", {Key::Undo, Qt::CTRL | Qt::Key_Z}},
+    {Edit, Redo, "&Ripeti", {Key::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}},
+    {Tools, Command, "&Valori commerciali...", {}, &MainWindow::OnStandardValuesChosen},
+    {Tools, Command, "Analisi delle &tolleranze...", {}, &MainWindow::OnToleranceAnalysisChosen},
+    {Tools, Command, "&Rumore e dinamica...", {}, &MainWindow::OnNoiseAnalysisChosen},
+    {Help, Command, "&Informazioni su Amplificatore audio", {}, &MainWindow::OnAboutChosen},
+    {Help, Command, "Informazioni su &Qt", {}, &MainWindow::OnAboutQtChosen},
 });
 
 }  // namespace
@@ -54,6 +53,13 @@ std::string_view MenuTitle(Form1Menu menu) {
             return "&?";
     }
     return {};
+}
+
+QList<QKeySequence> ShortcutKeys(const MenuShortcut& shortcut) {
+    if (shortcut.standard == QKeySequence::UnknownKey) return {};
+    QList<QKeySequence> keys = QKeySequence::keyBindings(shortcut.standard);
+    if (keys.isEmpty()) keys.append(QKeySequence(shortcut.usual));
+    return keys;
 }
 
 std::span<const Form1MenuItem> Form1MenuItems() {

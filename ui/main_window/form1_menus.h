@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QKeyCombination>
 #include <QKeySequence>
+#include <QList>
 #include <span>
 #include <string_view>
 
@@ -19,13 +21,23 @@ enum class MenuItemKind {
     Redo,
 };
 
-// One item of a menu: its text with the mnemonic, the platform's standard shortcut and the slot it
-// runs. Adding an item to the bar is one row of the table.
+// The shortcut of a menu item: the platform's standard key, and the usual key for desktops whose
+// platform gives that standard key none (outside GNOME and KDE, "Salva con nome..." and "Esci").
+struct MenuShortcut {
+    QKeySequence::StandardKey standard = QKeySequence::UnknownKey;
+    QKeyCombination usual = {};
+};
+
+// The keys a shortcut answers on this platform: the standard ones, or else the usual one.
+QList<QKeySequence> ShortcutKeys(const MenuShortcut& shortcut);
+
+// One item of a menu: its text with the mnemonic, its shortcut and the slot it runs. Adding an item
+// to the bar is one row of the table.
 struct Form1MenuItem {
     Form1Menu menu;
     MenuItemKind kind;
     std::string_view text = {};
-    QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
+    MenuShortcut shortcut = {};
     void (MainWindow::*slot)() = nullptr;
 };
 

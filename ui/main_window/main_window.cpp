@@ -20,10 +20,10 @@
 #include <variant>
 
 #include "core/checks/messages.h"
+#include "core/design/design.h"
 #include "core/design/evaluation.h"
 #include "core/design/example_data.h"
 #include "core/design/sizing.h"
-#include "graph/plot_grid.h"
 #include "ui/fonts.h"
 #include "ui/forms/form_builder.h"
 #include "ui/main_window/form1_layout.h"
@@ -470,9 +470,7 @@ void MainWindow::BuildMenuBar() {
                 menu->addAction(action);
                 break;
         }
-        if (action != nullptr && item.shortcut != QKeySequence::UnknownKey) {
-            action->setShortcuts(item.shortcut);
-        }
+        if (action != nullptr) action->setShortcuts(ShortcutKeys(item.shortcut));
     }
     // The menus take their places on the bar in the order of the menus, not of the items.
     for (QMenu* menu : menus) {

@@ -37,15 +37,33 @@ std::string_view DecadeLabelName(int decadeCount, int j) {
 
 }  // namespace
 
+LevelMark GmaxMark() {
+    return {
+        {"Line3", 2190, 480, 9120, 480, kLevelLineGreen, DashStyle::DashDot},
+        {"Label8", "Gmax=", 11100, 390, 600, kLabelHeight, kLevelTextGreen},
+        {"Label1", "", 11700, 390, 555, kLabelHeight, kLevelTextGreen, TextAlignment::Left,
+         PlotValue::Gmax},
+    };
+}
+
+LevelMark HalfPowerLevelMark() {
+    return {
+        {"Line16", 1380, 2670, 10410, 2670, kLevelLineGreen, DashStyle::DashDotDot},
+        {"Label9", "0.707 Gmax=", 10680, 2550, 990, kLabelHeight, kLevelTextGreen},
+        {"Label17", "", 11670, 2550, 585, kLabelHeight, kLevelTextGreen, TextAlignment::Left,
+         PlotValue::HalfPowerLevel},
+    };
+}
+
 std::vector<FrameLine> FrameLines(int decadeCount) {
     using enum DashStyle;
     // The 0-degree line is drawn in the phase curve's red.
     std::vector<FrameLine> lines{
         {"Line1", 120, 120, 120, 7980, kBlack, Solid},
         {"Line2", 120, 7980, 11100, 7980, kBlack, Solid},
-        {"Line3", 2190, 480, 9120, 480, kLevelLineGreen, DashDot},
+        GmaxMark().line,
         {"Line4", 270, 480, 30, 480, kLevelLineGreen, Solid},
-        {"Line16", 1380, 2670, 10410, 2670, kLevelLineGreen, DashDotDot},
+        HalfPowerLevelMark().line,
         {"Line6", 300, 3780, 11100, 3780, kPhaseRed, DashDotDot},
         {"Line11", 300, 780, 11370, 780, kPhaseGridOrange, DashDotDot},
         {"Line13", 210, 2280, 11310, 2280, kPhaseGridOrange, DashDotDot},
@@ -85,10 +103,10 @@ std::vector<FrameLabel> FrameLabels(int decadeCount) {
         {"Label4", "0°", 11460, 3660, 615, kLabelHeight, kPhaseRed, Centre},
         {"Label6", "-45°", 11520, 5160, 615, kLabelHeight, kPhaseRed, Centre},
         {"Label3", "-90°", 11550, 6690, 615, kLabelHeight, kPhaseRed, Centre},
-        {"Label8", "Gmax=", 11100, 390, 600, kLabelHeight, kLevelTextGreen, Left},
-        {"Label1", "", 11700, 390, 555, kLabelHeight, kLevelTextGreen, Left, Gmax},
-        {"Label9", "0.707 Gmax=", 10680, 2550, 990, kLabelHeight, kLevelTextGreen, Left},
-        {"Label17", "", 11670, 2550, 585, kLabelHeight, kLevelTextGreen, Left, HalfPowerLevel},
+        GmaxMark().name,
+        GmaxMark().value,
+        HalfPowerLevelMark().name,
+        HalfPowerLevelMark().value,
         {"Label12", "[Hz]", 11580, 7920, 600, kLabelHeight, kBlack, Left},
         {DecadeLabelName(decadeCount, 0), "", 90, kFrequencyLabelTop, 600, kLabelHeight, kBlack,
          Left, DecadeFrequency, 0},

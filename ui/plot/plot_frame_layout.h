@@ -42,6 +42,19 @@ struct FrameLabel {
     int decade = 0;
 };
 
+// A level of the modulus that the frame marks: its dashed line, the label that names it and the
+// label a plot writes its value into.
+struct LevelMark {
+    FrameLine line;
+    FrameLabel name;
+    FrameLabel value;
+};
+
+// Gmax (Line3, "Gmax=", Label1) and its 0.707 level (Line16, "0.707 Gmax=", Label17), placed as
+// the graph windows place them.
+LevelMark GmaxMark();
+LevelMark HalfPowerLevelMark();
+
 // Axes, reference lines and ticks, the decade ticks placed for the window's decade count.
 std::vector<FrameLine> FrameLines(int decadeCount);
 

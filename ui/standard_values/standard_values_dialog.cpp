@@ -238,12 +238,12 @@ SeriesChoice StandardValuesDialog::Choice() const {
 
 void StandardValuesDialog::ShowReport() {
     FieldTexts texts = readTexts_();
-    if (!withBoxValues_ || texts != texts_) {
-        texts_ = std::move(texts);
-        withBoxValues_ = EvaluateBand(texts_, decimalSeparator_, sweepPool_);
+    if (!boxBand_ || texts != boxBand_->texts) {
+        Outcome<BandFigures> band = EvaluateBand(texts, decimalSeparator_, sweepPool_);
+        boxBand_ = BoxBand{std::move(texts), std::move(band)};
     }
-    report_ =
-        ReportStandardValues(texts_, *withBoxValues_, Choice(), decimalSeparator_, sweepPool_);
+    report_ = ReportStandardValues(boxBand_->texts, boxBand_->band, Choice(), decimalSeparator_,
+                                   sweepPool_);
     for (std::size_t i = 0; i < kSizedParts.size(); ++i) {
         const PartLine& line = report_.parts[i];
         SetCellText(*partCells_[i].boxValue, ToQString(line.boxValue));
@@ -264,8 +264,8 @@ void StandardValuesDialog::ShowReport() {
                withStandardValues.lowerCutoff);
     showFigure(upperCutoff_, report_.targets.upperCutoff, withBoxValues.upperCutoff,
                withStandardValues.upperCutoff);
-    message_->setText(ToQString(report_.message));
-    message_->setVisible(!report_.message.empty());
+    message_->setText(report_.failure ? ToQString(report_.failure->message) : QString());
+    message_->setVisible(report_.failure.has_value());
     applyButton_->setEnabled(!report_.standardWrites.empty());
 }
 

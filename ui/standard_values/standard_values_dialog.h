@@ -71,9 +71,13 @@ class StandardValuesDialog : public QDialog {
     std::string decimalSeparator_;
     SweepPool* sweepPool_;
     StandardValuesWriter apply_;
-    // The boxes' texts last read and the band with their values, until the texts change.
-    FieldTexts texts_;
-    std::optional<Outcome<BandFigures>> withBoxValues_;
+    // The band with the boxes' values, kept with the texts it was found for until they change: no
+    // choice of series changes it.
+    struct BoxBand {
+        FieldTexts texts;
+        Outcome<BandFigures> band;
+    };
+    std::optional<BoxBand> boxBand_;
     StandardValuesReport report_;
 
     QComboBox* resistorSeries_ = nullptr;

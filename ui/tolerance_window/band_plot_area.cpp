@@ -8,6 +8,7 @@
 
 #include "core/checks/number_format.h"
 #include "graph/curve_vertices.h"
+#include "graph/plot.h"
 #include "graph/plot_grid.h"
 #include "graph/tolerance_plot.h"
 #include "ui/fonts.h"
@@ -22,20 +23,9 @@
 namespace amp::ui {
 namespace {
 
-// The graph windows' level lines and captions: Line3 and Line16, "Gmax=" and "0.707 Gmax=" a
-// little above them, with their values to the right; here at the nominal maximum's height.
-constexpr int kGmaxLineLeft = 2190;
-constexpr int kGmaxLineRight = 9120;
-constexpr int kGmaxCaptionLeft = 11100;
-constexpr int kHalfPowerLineLeft = 1380;
-constexpr int kHalfPowerLineRight = 10410;
-constexpr int kHalfPowerCaptionLeft = 10680;
-constexpr int kLevelValueLeft = 11700;
-constexpr double kHalfPowerLevel = 0.707;
-constexpr int kCaptionAboveLine = 90;
-constexpr int kCaptionHeight = 255;
 constexpr int kTargetTop = 360;
 constexpr int kTargetCaptionTop = 120;
+constexpr int kTargetCaptionHeight = 255;
 
 QPolygonF PixelPolyline(const std::vector<PlotPoint>& twips, qreal devicePixelRatio) {
     // As the graph windows' curves: each point centred on the pixel that reads it out.
@@ -78,7 +68,7 @@ void BandPlotArea::ShowResult(std::shared_ptr<const ToleranceResult> result,
                    fsX,
                    0.0,
                    ToQString(FormatFixed(gmax, 2, decimalSeparator)),
-                   ToQString(FormatFixed(kHalfPowerLevel * gmax, 2, decimalSeparator))};
+                   ToQString(FormatFixed(kHalfPowerFactor * gmax, 2, decimalSeparator))};
     shown_->scale = ToleranceModulusScale(shown_->result->band);
     update();
 }
@@ -122,29 +112,32 @@ void BandPlotArea::PaintResult(QPainter& painter, const Shown& shown,
     drawCurve(band.nominal, kNominalColour);
     painter.restore();
 
-    const double gmax = FigureOf(shown.result->nominal, ToleranceFigure::MaxModulus);
-    const auto level = [&](double modulus, int left, int right, DashStyle dash, const QString& name,
-                           int nameLeft, const QString& value) {
+    // The graph windows' level marks at the nominal maximum's height: each caption as far above
+    // its line as "Gmax=" stands above Line3, the values in one column with Gmax's.
+    const LevelMark gmaxMark = GmaxMark();
+    const int captionAboveLine = gmaxMark.line.y1 - gmaxMark.name.top;
+    const int valueLeft = gmaxMark.value.left;
+    const auto level = [&](double modulus, const LevelMark& mark, const QString& value) {
         const double y = ModulusY(modulus, shown.scale);
-        painter.setPen(FramePen(kLevelLineGreen, dash));
-        painter.drawLine(TwipsPoint(left, y), TwipsPoint(right, y));
-        const double top = y - kCaptionAboveLine;
-        PaintCaption(painter, QRectF(nameLeft, top, kLevelValueLeft - nameLeft, kCaptionHeight),
-                     name, ToQColor(kLevelTextGreen), Qt::AlignLeft | Qt::AlignTop);
+        painter.setPen(FramePen(mark.line.colour, mark.line.dash));
+        painter.drawLine(TwipsPoint(mark.line.x1, y), TwipsPoint(mark.line.x2, y));
+        const double top = y - captionAboveLine;
+        const QColor textColour = ToQColor(mark.name.colour);
         PaintCaption(painter,
-                     QRectF(kLevelValueLeft, top, kPlotAreaWidth - kLevelValueLeft, kCaptionHeight),
-                     value, ToQColor(kLevelTextGreen), Qt::AlignLeft | Qt::AlignTop);
+                     QRectF(mark.name.left, top, valueLeft - mark.name.left, mark.name.height),
+                     ToQString(mark.name.caption), textColour, Qt::AlignLeft | Qt::AlignTop);
+        PaintCaption(painter, QRectF(valueLeft, top, kPlotAreaWidth - valueLeft, mark.value.height),
+                     value, textColour, Qt::AlignLeft | Qt::AlignTop);
     };
-    level(gmax, kGmaxLineLeft, kGmaxLineRight, DashStyle::DashDot, QStringLiteral("Gmax="),
-          kGmaxCaptionLeft, shown.gmaxCaption);
-    level(kHalfPowerLevel * gmax, kHalfPowerLineLeft, kHalfPowerLineRight, DashStyle::DashDotDot,
-          QStringLiteral("0.707 Gmax="), kHalfPowerCaptionLeft, shown.halfPowerCaption);
+    const double gmax = FigureOf(shown.result->nominal, ToleranceFigure::MaxModulus);
+    level(gmax, gmaxMark, shown.gmaxCaption);
+    level(kHalfPowerFactor * gmax, HalfPowerLevelMark(), shown.halfPowerCaption);
 
     const auto target = [&](std::optional<double> x, const QString& name) {
         if (!x) return;
         painter.setPen(FramePen(kTargetColour, DashStyle::DashDot));
         painter.drawLine(TwipsPoint(*x, kTargetTop), TwipsPoint(*x, kModulusZeroY));
-        PaintCaption(painter, QRectF(*x - 300, kTargetCaptionTop, 600, kCaptionHeight), name,
+        PaintCaption(painter, QRectF(*x - 300, kTargetCaptionTop, 600, kTargetCaptionHeight), name,
                      ToQColor(kTargetColour), Qt::AlignHCenter | Qt::AlignTop);
     };
     target(shown.fiX, QStringLiteral("fi"));

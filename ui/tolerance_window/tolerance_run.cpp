@@ -19,10 +19,10 @@ void ToleranceRun::Start(const EvaluationInputs& design, const ToleranceSettings
         const ToleranceMonitor monitor{
             stop,
             [this](int finished) { finishedTrials_.store(finished, std::memory_order_relaxed); }};
-        std::optional<Outcome<ToleranceResult>> outcome =
-            RunToleranceAnalysis(design, settings, pool_, monitor);
-        if (!outcome) return;
-        auto shared = std::make_shared<const Outcome<ToleranceResult>>(std::move(*outcome));
+        Outcome<ToleranceResult> outcome = RunToleranceAnalysis(design, settings, pool_, monitor);
+        // Whoever stopped the run wants nothing from it.
+        if (stop.stop_requested()) return;
+        auto shared = std::make_shared<const Outcome<ToleranceResult>>(std::move(outcome));
         QMetaObject::invokeMethod(
             this,
             [this, shared, runNumber] {

@@ -37,22 +37,21 @@ TEST(TransferFunction, ReferenceSetAtTheBandEdgesKeepsTheUncorrectedPhase) {
 
 // The sections of the reference set, one frequency at a time.
 CircuitModel<double> ReferenceModel() {
-    static const CircuitValues values{.R1 = 1e4,
-                                      .R2 = 1e5,
-                                      .R = 1e4,
-                                      .R3 = 1e3,
-                                      .R4 = 1e5,
-                                      .R5 = 1e4,
-                                      .RL = 1e4,
-                                      .C1 = 1e-6,
-                                      .C2 = 1e-10,
-                                      .C3 = 1e-6,
-                                      .C4 = 1e-10,
-                                      .C5 = 1e-5,
-                                      .C6 = 1e-5,
-                                      .Avo = 200000,
-                                      .fc = 1e6};
-    return CircuitModel<double>(values);
+    return CircuitModel<double>({.R1 = 1e4,
+                                 .R2 = 1e5,
+                                 .R = 1e4,
+                                 .R3 = 1e3,
+                                 .R4 = 1e5,
+                                 .R5 = 1e4,
+                                 .RL = 1e4,
+                                 .C1 = 1e-6,
+                                 .C2 = 1e-10,
+                                 .C3 = 1e-6,
+                                 .C4 = 1e-10,
+                                 .C5 = 1e-5,
+                                 .C6 = 1e-5,
+                                 .Avo = 200000,
+                                 .fc = 1e6});
 }
 
 TEST(SectionGains, LimitsAtZeroFrequency) {

@@ -47,12 +47,26 @@ TEST(ReadToleranceSettings, RefusesValuesOutsideTheirRanges) {
     const std::vector<Case> cases{
         {&ToleranceTexts::resistors,
          {"", "-1", "100", "1e3", "1,5", "5 ", "x", "nan", "1.2.3"},
-         message::kResistorTolerance},
-        {&ToleranceTexts::capacitors, {"100.0", "-0.001"}, message::kCapacitorTolerance},
-        {&ToleranceTexts::Avo, {"inf"}, message::kAvoTolerance},
-        {&ToleranceTexts::fc, {"200"}, message::kFcTolerance},
-        {&ToleranceTexts::trials, {"0", "1000001", "2.5", "", "-3"}, message::kTrialCount},
-        {&ToleranceTexts::seed, {"-1", "4294967296", "0.5", "abc", ""}, message::kSeed},
+         "La tolleranza dei resistori deve essere un numero da 0 a meno di 100 (%), scritto con il "
+         "punto come separatore decimale!"},
+        {&ToleranceTexts::capacitors,
+         {"100.0", "-0.001"},
+         "La tolleranza dei condensatori deve essere un numero da 0 a meno di 100 (%), scritto con "
+         "il punto come separatore decimale!"},
+        {&ToleranceTexts::Avo,
+         {"inf"},
+         "La tolleranza di Avo deve essere un numero da 0 a meno di 100 (%), scritto con il punto "
+         "come separatore decimale!"},
+        {&ToleranceTexts::fc,
+         {"200"},
+         "La tolleranza di fc deve essere un numero da 0 a meno di 100 (%), scritto con il punto "
+         "come separatore decimale!"},
+        {&ToleranceTexts::trials,
+         {"0", "1000001", "2.5", "", "-3"},
+         "Il numero di prove deve essere un numero intero da 1 a 1000000!"},
+        {&ToleranceTexts::seed,
+         {"-1", "4294967296", "0.5", "abc", ""},
+         "Il seme deve essere un numero intero da 0 a 4294967295!"},
     };
     for (const Case& c : cases) {
         for (const std::string& text : c.refused) {

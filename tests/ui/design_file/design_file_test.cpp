@@ -211,7 +211,7 @@ class DesignFileTest : public QObject {
         form.savePath = folder.filePath("via.amplificatore");
         form.ChooseMenuItem("Salva con nome...");
         QVERIFY(QFile::remove(form.savePath));
-        form.answer = 0;
+        form.answer = "Togli dall'elenco";
         form.ChooseMenuItem("1 " + form.savePath);
         QCOMPARE(form.questions.size(), 1);
         QVERIFY(form.questions[0].contains("il file non esiste"));
@@ -284,16 +284,17 @@ class DesignFileTest : public QObject {
     // "Salva", "Non salvare", "Annulla", and a save that is cancelled.
     void closingWithChangesAsksFirst() {
         QTemporaryDir folder;
+        // No caption: the box closed without a button.
         const struct {
-            int answer;
+            QString answer;
             QString savePath;
             bool closes;
         } answers[] = {
-            {0, folder.filePath("chiuso.amplificatore"), true},
-            {0, {}, false},
-            {1, {}, true},
-            {2, {}, false},
-            {-1, {}, false},
+            {"Salva", folder.filePath("chiuso.amplificatore"), true},
+            {"Salva", {}, false},
+            {"Non salvare", {}, true},
+            {"Annulla", {}, false},
+            {{}, {}, false},
         };
         for (const auto& answer : answers) {
             QFile::remove(folder.filePath("chiuso.amplificatore"));
@@ -305,7 +306,7 @@ class DesignFileTest : public QObject {
             QCOMPARE(form.questions, QStringList{"Salvare le modifiche al progetto?"});
             QCOMPARE(form.Form1().isVisible(), !answer.closes);
             QCOMPARE(QFile::exists(folder.filePath("chiuso.amplificatore")),
-                     answer.answer == 0 && answer.closes);
+                     answer.answer == "Salva" && answer.closes);
         }
         Form1Driver unchanged;
         unchanged.Click("Command3");

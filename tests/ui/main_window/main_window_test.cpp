@@ -37,6 +37,17 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The offscreen platform, like desktops other than GNOME and KDE, has no standard keys for
+    // "Salva con nome..." and "Esci": they answer the usual ones.
+    void saveAsAndExitAnswerTheirUsualKeys() {
+        Form1Driver form;
+        QVERIFY(QTest::qWaitForWindowActive(&form.Form1()));
+        QTest::keyClick(&form.Form1(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(form.suggestedSavePaths.size(), 1);
+        QTest::keyClick(&form.Form1(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!form.Form1().isVisible());
+    }
+
     void opensWithTheDesignTimeTexts() {
         Form1Driver form;
         QStringList expected(21);

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "core/checks/field_check.h"
+#include "core/design/design.h"
 #include "graph/plot_grid.h"
 #include "tests/robustness/known_messages.h"
 #include "tests/ui/monkey/calculator_state.h"
@@ -24,13 +25,17 @@ constexpr int kReadoutMargin = 600;
 }  // namespace
 
 CalculatorMonkey::CalculatorMonkey(std::uint32_t seed, const QLocale& locale)
-    : calculator_({
-                      .showMessage = [this](QWidget*, const QString& text) { messages_ << text; },
-                      // The session ends with "Esci": the design it typed is not kept.
-                      .ask = [](QWidget*, const QString&, const QStringList&) { return 1; },
-                      .recentFiles = {[] { return QStringList(); }, [](const QStringList&) {}},
+    : calculator_(
+          {
+              .showMessage = [this](QWidget*, const QString& text) { messages_ << text; },
+              // The session ends with "Esci": the design it typed is not kept.
+              .ask =
+                  [](QWidget*, const QString&, const QStringList& buttons) {
+                      return static_cast<int>(buttons.indexOf(QStringLiteral("Non salvare")));
                   },
-                  locale),
+              .recentFiles = {[] { return QStringList(); }, [](const QStringList&) {}},
+          },
+          locale),
       separator_(ToStdString(locale.decimalPoint())),
       generator_(seed) {
     calculator_.Form1().show();

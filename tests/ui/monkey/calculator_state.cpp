@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/checks/field.h"
-#include "graph/plot_grid.h"
+#include "core/design/design.h"
 #include "tests/robustness/outcome_rules.h"
 
 namespace amp::ui::monkey {

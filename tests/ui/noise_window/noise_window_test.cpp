@@ -23,6 +23,7 @@
 #include "graph/noise_plot.h"
 #include "graph/noise_report.h"
 #include "tests/ui/support/form1_driver.h"
+#include "tests/ui/support/pdf_tools.h"
 #include "tests/ui/support/qtest_main.h"
 #include "ui/files/design_file.h"
 #include "ui/qt_text.h"
@@ -93,13 +94,6 @@ void ChooseFromMenu(QWidget* plot, const QString& entry) {
     QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(100, 100),
                             plot->mapToGlobal(QPoint(100, 100)));
     QCoreApplication::sendEvent(plot, &event);
-}
-
-QString Run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 }  // namespace
@@ -266,7 +260,7 @@ class NoiseWindowTest : public QObject {
         session.Type("Text7", "10");
         QVERIFY(session.form.Form1().Document().IsModified());
 
-        session.form.answer = 1;
+        session.form.answer = QStringLiteral("Non salvare");
         session.form.ChooseMenuItem("Nuovo");
         QVERIFY(!session.form.Form1().DesignNoiseTexts());
         QVERIFY(!session.window->isVisible());
@@ -316,9 +310,7 @@ class NoiseWindowTest : public QObject {
     // With noise settings, the report gives their block on its one page and the parts list
     // names the part in the op-amps' rows.
     void reportAndPartsListNameThePart() {
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) {
-            QSKIP("poppler-utils (pdftotext, pdfinfo) is not installed: no PDF to read back");
-        }
+        SKIP_WITHOUT_POPPLER();
         QTemporaryDir folder;
         NoiseSession session;
         session.form.savePath = folder.filePath("relazione.pdf");

@@ -12,6 +12,7 @@
 #include "core/checks/messages.h"
 #include "tests/support/reference_design.h"
 #include "tests/ui/support/form1_driver.h"
+#include "tests/ui/support/pdf_tools.h"
 #include "tests/ui/support/qtest_main.h"
 #include "ui/qt_text.h"
 #include "ui/report/report_outputs.h"
@@ -20,19 +21,6 @@ namespace amp::ui {
 namespace {
 
 const QDate kReportDate(2026, 12, 9);
-
-#define SKIP_WITHOUT_POPPLER()                                                             \
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||                           \
-        QStandardPaths::findExecutable("pdfinfo").isEmpty()) {                             \
-        QSKIP("poppler-utils (pdftotext, pdfinfo) is not installed: no PDF to read back"); \
-    }
-
-QString Run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 // The page's text as pdftotext lays it out, rows kept as rows.
 QString PdfText(const QString& path) {

@@ -14,9 +14,9 @@ Form1Driver::Form1Driver(const QLocale& locale) {
             messages.append(text);
             messageParents.append(parent);
         },
-        [this](QWidget*, const QString& text, const QStringList&) {
+        [this](QWidget*, const QString& text, const QStringList& buttons) {
             questions.append(text);
-            return answer;
+            return static_cast<int>(buttons.indexOf(answer));
         },
         [this](QWidget*, const QString&, const QString&, const QString&) { return openPath; },
         [this](QWidget*, const QString&, const QString& suggested, const QString&) {

@@ -53,10 +53,10 @@ class Form1Driver {
 
     QStringList messages;
     QList<QWidget*> messageParents;
-    // Every question asked, and the index of the button each is answered with: "Non salvare" of
-    // the save prompt unless a test says otherwise.
+    // Every question asked, and the caption of the button each is answered with: "Non salvare" of
+    // the save prompt unless a test says otherwise. A caption the question lacks closes its box.
     QStringList questions;
-    int answer = 1;
+    QString answer = QStringLiteral("Non salvare");
     // What the open and save dialogs answer; empty: cancelled. The paths the save dialog
     // suggested.
     QString openPath;

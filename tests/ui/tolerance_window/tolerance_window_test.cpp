@@ -109,11 +109,11 @@ class ToleranceWindowTest : public QObject {
     }
 
     void refusesFieldsWithTheirMessages() {
-        const std::vector<std::tuple<const char*, QString, std::string_view>> cases{
-            {"Text1", "100", message::kResistorTolerance},
-            {"Text4", "-1", message::kFcTolerance},
-            {"Text5", "1000001", message::kTrialCount},
-            {"Text6", "1.5", message::kSeed},
+        const std::vector<std::tuple<const char*, QString, std::string>> cases{
+            {"Text1", "100", ToleranceRangeMessage("dei resistori")},
+            {"Text4", "-1", ToleranceRangeMessage("di fc")},
+            {"Text5", "1000001", TrialCountRangeMessage()},
+            {"Text6", "1.5", SeedRangeMessage()},
         };
         for (const auto& [box, text, message] : cases) {
             Session session;

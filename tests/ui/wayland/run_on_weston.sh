@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
 # Starts a headless weston on a socket and runtime folder of its own, runs the window test on Qt's
 # wayland platform against it, then starts the program itself to read the application ID that its
-# window gives the compositor. Exits 77 (skipped) when weston or Qt's wayland plugin is missing.
+# window gives the compositor. Exits 77 (skipped) when weston or Qt's wayland plugin is missing,
+# or fails saying which when CI=true.
 # Usage: run_on_weston.sh <Qt platform plugin folder> <window test> <program> <application ID>
 set -euo pipefail
 plugin_dir=$1 window_test=$2 program=$3 app_id=$4
 
-if ! command -v weston >/dev/null; then
-    echo "SKIPPED: weston is not installed."
+skip() {
+    if [[ "${CI:-}" == true ]]; then
+        echo "FAILED (CI=true): $*"
+        exit 1
+    fi
+    echo "SKIPPED: $*"
     exit 77
-fi
-if [[ ! -e "$plugin_dir/libqwayland-generic.so" ]]; then
-    echo "SKIPPED: Qt's wayland platform plugin (qt6-wayland) is not in $plugin_dir."
-    exit 77
-fi
+}
+command -v weston >/dev/null || skip "weston is not installed."
+[[ -e "$plugin_dir/libqwayland-generic.so" ]] ||
+    skip "Qt's wayland platform plugin (qt6-wayland) is not in $plugin_dir."
 
 # weston refuses a runtime folder that others can read; Qt must not fall back to X11.
 runtime_dir=$(mktemp -d)
