@@ -3,7 +3,6 @@
 #include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -12,6 +11,7 @@
 #include "ui/fonts.h"
 #include "ui/forms/value_label.h"
 #include "ui/plot/plot_image.h"
+#include "ui/plot/plot_menu.h"
 #include "ui/plot/plot_picture.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
@@ -207,14 +207,9 @@ void PlotArea::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void PlotArea::ShowContextMenu(QPoint at) {
-    QMenu menu(this);
-    QAction* saveImage = menu.addAction(QStringLiteral("Salva immagine..."));
-    QAction* exportData = menu.addAction(QStringLiteral("Esporta dati..."));
-    saveImage->setEnabled(plot_.has_value());
-    exportData->setEnabled(plot_.has_value());
-    const QAction* chosen = menu.exec(mapToGlobal(at));
-    if (chosen == saveImage) emit saveImageChosen();
-    if (chosen == exportData) emit exportDataChosen();
+    ShowPlotMenu(*this, at, plot_.has_value(),
+                 {{kSaveImageEntry, [this] { emit saveImageChosen(); }},
+                  {kExportDataEntry, [this] { emit exportDataChosen(); }}});
 }
 
 void PlotArea::focusInEvent(QFocusEvent* event) {

@@ -3,7 +3,6 @@
 #include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
@@ -13,6 +12,8 @@
 #include "ui/curve_colours.h"
 #include "ui/fonts.h"
 #include "ui/plot/plot_frame_layout.h"
+#include "ui/plot/plot_image.h"
+#include "ui/plot/plot_menu.h"
 #include "ui/plot/plot_picture.h"
 #include "ui/plot/plot_style.h"
 #include "ui/qt_text.h"
@@ -47,17 +48,6 @@ constexpr int kBandCaptionWidth = 600;
 QString Title(NoisePlotKind kind) {
     return kind == NoisePlotKind::Density ? QString::fromUtf8("Rumore in uscita [nV/√Hz]")
                                           : QStringLiteral("Uscita massima indistorta [V picco]");
-}
-
-QPolygonF PixelPolyline(const std::vector<PlotPoint>& twips, qreal devicePixelRatio) {
-    // As the other plots' curves: each point centred on the pixel that reads it out.
-    const qreal toPixelCentre = 0.5 / devicePixelRatio;
-    QPolygonF polyline;
-    polyline.reserve(static_cast<qsizetype>(twips.size()));
-    for (const PlotPoint& point : twips) {
-        polyline.append(TwipsPoint(point.x, point.y) + QPointF(toPixelCentre, toPixelCentre));
-    }
-    return polyline;
 }
 
 }  // namespace
@@ -279,14 +269,9 @@ void NoisePlotArea::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void NoisePlotArea::ShowContextMenu(QPoint at) {
-    QMenu menu(this);
-    QAction* saveImage = menu.addAction(QStringLiteral("Salva immagine..."));
-    QAction* exportData = menu.addAction(QStringLiteral("Esporta dati..."));
-    saveImage->setEnabled(shown_.has_value());
-    exportData->setEnabled(shown_.has_value());
-    const QAction* chosen = menu.exec(mapToGlobal(at));
-    if (chosen == saveImage) emit saveImageChosen();
-    if (chosen == exportData) emit exportDataChosen();
+    ShowPlotMenu(*this, at, shown_.has_value(),
+                 {{kSaveImageEntry, [this] { emit saveImageChosen(); }},
+                  {kExportDataEntry, [this] { emit exportDataChosen(); }}});
 }
 
 void NoisePlotArea::focusInEvent(QFocusEvent* event) {

@@ -27,11 +27,6 @@ QString SuggestedPath(std::string_view stem, int decadeCount, std::string_view s
     return QDir::home().filePath(ToQString(ExportFileName(stem, decadeCount, Today(), suffix)));
 }
 
-void SaveOrSay(QWidget* window, const SaveDialogs& dialogs, const QString& path,
-               const std::function<bool(QIODevice&)>& write) {
-    if (!WriteFileSafely(path, write)) dialogs.showMessage(window, FileNotSavedMessage(path));
-}
-
 }  // namespace
 
 bool WritePicturePng(const QWidget& area, const PicturePainter& paint, qreal devicePixelRatio,
@@ -67,22 +62,17 @@ void SavePictureAs(QWidget* window, const SaveDialogs& dialogs, const QWidget& a
     if (path.isEmpty()) return;
     const bool svg = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
     const qreal pngRatio = kPngPixelsPerScreenPixel * area.devicePixelRatioF();
-    SaveOrSay(window, dialogs, path, [&](QIODevice& file) {
+    const bool written = WriteFileSafely(path, [&](QIODevice& file) {
         return svg ? WritePictureSvg(area, paint, file)
                    : WritePicturePng(area, paint, pngRatio, file);
     });
+    if (!written) dialogs.showMessage(window, FileNotSavedMessage(path));
 }
 
 void ExportCsvAs(QWidget* window, const SaveDialogs& dialogs, std::string_view csv,
                  std::string_view stem, int decadeCount) {
-    const QString path = dialogs.chooseSaveFile(window, QStringLiteral("Esporta dati"),
-                                                SuggestedPath(stem, decadeCount, "csv"),
-                                                QStringLiteral("Dati CSV (*.csv)"));
-    if (path.isEmpty()) return;
-    SaveOrSay(window, dialogs, path, [csv](QIODevice& file) {
-        return file.write(csv.data(), static_cast<qint64>(csv.size())) ==
-               static_cast<qint64>(csv.size());
-    });
+    SaveTextAs(window, dialogs, csv, QStringLiteral("Esporta dati"),
+               SuggestedPath(stem, decadeCount, "csv"), QStringLiteral("Dati CSV (*.csv)"));
 }
 
 }  // namespace amp::ui

@@ -21,16 +21,8 @@ constexpr qsizetype kVerticesPerRun = 32;
 
 void DrawCurve(QPainter& painter, const Plot& plot, CurvePointFunction point, const QColor& colour,
                qreal devicePixelRatio) {
-    const std::vector<PlotPoint> vertices =
-        CurveVertices(plot, point, devicePixelRatio / kTwipsPerPixel);
-    // A pointer on a pixel reads out the position of the pixel's top-left corner: each point is
-    // centred on the pixel that reads it out, half a device pixel right of and below it.
-    const qreal toPixelCentre = 0.5 / devicePixelRatio;
-    QPolygonF polyline;
-    polyline.reserve(static_cast<qsizetype>(vertices.size()));
-    for (const PlotPoint& vertex : vertices) {
-        polyline.append(TwipsPoint(vertex.x, vertex.y) + QPointF(toPixelCentre, toPixelCentre));
-    }
+    const QPolygonF polyline = PixelPolyline(
+        CurveVertices(plot, point, devicePixelRatio / kTwipsPerPixel), devicePixelRatio);
     painter.setPen(QPen(colour, 1.0, Qt::SolidLine, Qt::FlatCap));
     for (qsizetype start = 0; start + 1 < polyline.size(); start += kVerticesPerRun) {
         const qsizetype count = std::min(kVerticesPerRun + 1, polyline.size() - start);
@@ -39,6 +31,18 @@ void DrawCurve(QPainter& painter, const Plot& plot, CurvePointFunction point, co
 }
 
 }  // namespace
+
+QPolygonF PixelPolyline(const std::vector<PlotPoint>& vertices, qreal devicePixelRatio) {
+    // A pointer on a pixel reads out the position of the pixel's top-left corner: each point is
+    // centred on the pixel that reads it out, half a device pixel right of and below it.
+    const qreal toPixelCentre = 0.5 / devicePixelRatio;
+    QPolygonF polyline;
+    polyline.reserve(static_cast<qsizetype>(vertices.size()));
+    for (const PlotPoint& vertex : vertices) {
+        polyline.append(TwipsPoint(vertex.x, vertex.y) + QPointF(toPixelCentre, toPixelCentre));
+    }
+    return polyline;
+}
 
 QImage PaintPlotImage(const Plot& plot, qreal devicePixelRatio) {
     const QSize logicalSize(TwipsToPixels(kPlotAreaWidth), TwipsToPixels(kPlotAreaHeight));

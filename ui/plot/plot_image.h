@@ -2,12 +2,17 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPolygonF>
 #include <vector>
 
 #include "graph/plot.h"
 #include "ui/plot/plot_frame_layout.h"
 
 namespace amp::ui {
+
+// A curve's vertices, in plot twips, as a polyline in the area's pixels for a device of the given
+// device pixel ratio.
+QPolygonF PixelPolyline(const std::vector<PlotPoint>& vertices, qreal devicePixelRatio);
 
 // The curves of a plot on the white of the plot area: modulus black, phase red, painted
 // at the given device pixel ratio so that they stay crisp on high-DPI screens.

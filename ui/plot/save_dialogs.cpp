@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QRegularExpression>
 
+#include "ui/files/safe_write.h"
+
 namespace amp::ui {
 namespace {
 
@@ -23,6 +25,17 @@ QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& 
                      [&dialog](const QString& type) { dialog.setDefaultSuffix(SuffixOf(type)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
+}
+
+void SaveTextAs(QWidget* parent, const SaveDialogs& dialogs, std::string_view text,
+                const QString& caption, const QString& suggestedPath, const QString& types) {
+    const QString path = dialogs.chooseSaveFile(parent, caption, suggestedPath, types);
+    if (path.isEmpty()) return;
+    const bool written = WriteFileSafely(path, [text](QIODevice& file) {
+        return file.write(text.data(), static_cast<qint64>(text.size())) ==
+               static_cast<qint64>(text.size());
+    });
+    if (!written) dialogs.showMessage(parent, FileNotSavedMessage(path));
 }
 
 }  // namespace amp::ui

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <string_view>
 
 #include "ui/message_box.h"
 
@@ -26,5 +27,11 @@ struct SaveDialogs {
     MessageSink showMessage = ShowModalMessage;
     SaveFileChooser chooseSaveFile = AskSaveFileName;
 };
+
+// Asks where to save, with the dialog's caption, suggested path and file types, and writes the
+// text there through the safe write, or says why it could not be written. Nothing happens when
+// the user cancels.
+void SaveTextAs(QWidget* parent, const SaveDialogs& dialogs, std::string_view text,
+                const QString& caption, const QString& suggestedPath, const QString& types);
 
 }  // namespace amp::ui

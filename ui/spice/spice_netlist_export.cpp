@@ -2,13 +2,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QIODevice>
 #include <string>
 #include <variant>
 
 #include "core/spice/spice_netlist.h"
 #include "generated/version.h"
-#include "ui/files/safe_write.h"
 #include "ui/qt_text.h"
 
 namespace amp::ui {
@@ -29,15 +27,9 @@ void ExportSpiceNetlistFile(QWidget* parent, const FieldTexts& texts,
     }
     const QString suggested =
         QDir::home().filePath(designName + QLatin1Char('.') + ToQString(kSpiceNetlistSuffix));
-    const QString path = dialogs.chooseSaveFile(parent, QStringLiteral("Esporta netlist SPICE"),
-                                                suggested, QStringLiteral("Netlist SPICE (*.cir)"));
-    if (path.isEmpty()) return;
-    const std::string& text = std::get<std::string>(netlist);
-    const bool written = WriteFileSafely(path, [&text](QIODevice& file) {
-        return file.write(text.data(), static_cast<qint64>(text.size())) ==
-               static_cast<qint64>(text.size());
-    });
-    if (!written) dialogs.showMessage(parent, FileNotSavedMessage(path));
+    SaveTextAs(parent, dialogs, std::get<std::string>(netlist),
+               QStringLiteral("Esporta netlist SPICE"), suggested,
+               QStringLiteral("Netlist SPICE (*.cir)"));
 }
 
 }  // namespace amp::ui

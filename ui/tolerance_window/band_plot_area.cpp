@@ -1,7 +1,6 @@
 #include "ui/tolerance_window/band_plot_area.h"
 
 #include <QContextMenuEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
@@ -13,6 +12,7 @@
 #include "graph/tolerance_plot.h"
 #include "ui/fonts.h"
 #include "ui/plot/plot_image.h"
+#include "ui/plot/plot_menu.h"
 #include "ui/plot/plot_picture.h"
 #include "ui/plot/plot_style.h"
 #include "ui/qt_text.h"
@@ -26,17 +26,6 @@ namespace {
 constexpr int kTargetTop = 360;
 constexpr int kTargetCaptionTop = 120;
 constexpr int kTargetCaptionHeight = 255;
-
-QPolygonF PixelPolyline(const std::vector<PlotPoint>& twips, qreal devicePixelRatio) {
-    // As the graph windows' curves: each point centred on the pixel that reads it out.
-    const qreal toPixelCentre = 0.5 / devicePixelRatio;
-    QPolygonF polyline;
-    polyline.reserve(static_cast<qsizetype>(twips.size()));
-    for (const PlotPoint& point : twips) {
-        polyline.append(TwipsPoint(point.x, point.y) + QPointF(toPixelCentre, toPixelCentre));
-    }
-    return polyline;
-}
 
 std::vector<PlotPoint> CurveOf(const std::vector<double>& curve, double scale,
                                qreal devicePixelRatio) {
@@ -169,17 +158,11 @@ void BandPlotArea::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void BandPlotArea::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu menu(this);
-    QAction* saveImage = menu.addAction(QStringLiteral("Salva immagine..."));
-    QAction* exportStatistics = menu.addAction(QStringLiteral("Esporta statistiche..."));
-    QAction* exportBand = menu.addAction(QStringLiteral("Esporta banda..."));
-    for (QAction* action : {saveImage, exportStatistics, exportBand}) {
-        action->setEnabled(shown_.has_value());
-    }
-    const QAction* chosen = menu.exec(event->globalPos());
-    if (chosen == saveImage) emit saveImageChosen();
-    if (chosen == exportStatistics) emit exportStatisticsChosen();
-    if (chosen == exportBand) emit exportBandChosen();
+    ShowPlotMenu(
+        *this, event->pos(), shown_.has_value(),
+        {{kSaveImageEntry, [this] { emit saveImageChosen(); }},
+         {QStringLiteral("Esporta statistiche..."), [this] { emit exportStatisticsChosen(); }},
+         {QStringLiteral("Esporta banda..."), [this] { emit exportBandChosen(); }}});
 }
 
 }  // namespace amp::ui

@@ -9,6 +9,7 @@
 #include "core/checks/messages.h"
 #include "graph/plot_export.h"
 #include "tests/support/reference_design.h"
+#include "tests/ui/support/plot_menu_driver.h"
 #include "tests/ui/support/qtest_main.h"
 #include "ui/graph_window/graph_window_set.h"
 #include "ui/graph_window/plot_area.h"
@@ -140,20 +141,14 @@ struct DialogRecorder {
     }
 };
 
-// Opens the plot area's context menu from the keyboard and chooses the entry.
-void ChooseFromMenu(QWidget* plotArea, const QString& entry) {
-    QTimer::singleShot(0, plotArea, [entry] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu) return;
-        for (QAction* action : menu->actions()) {
-            if (action->text() == entry) menu->setActiveAction(action);
-        }
-        QTest::keyClick(menu, menu->activeAction() ? Qt::Key_Return : Qt::Key_Escape);
-    });
+// The keyboard's other way to the context menu, besides the Menu key.
+void OpenWithShiftF10(QWidget* plotArea) {
     QTest::keyClick(plotArea, Qt::Key_F10, Qt::ShiftModifier);
 }
 
 }  // namespace
+
+using amp::test_support::ChooseFromMenu;
 
 class GraphWindowTest : public QObject {
     Q_OBJECT
@@ -488,7 +483,7 @@ void GraphWindowTest::savesTheShownGraphAndItsSamples() {
     plot->setFocus();
 
     dialogs.answer = folder.filePath("grafico.png");
-    ChooseFromMenu(plot, QStringLiteral("Salva immagine..."));
+    ChooseFromMenu(plot, QStringLiteral("Salva immagine..."), OpenWithShiftF10);
     const QImage png(dialogs.answer);
     QCOMPARE(png.size(), plot->size() * 2);
     QVERIFY(!ShowsCrossHair(png));
@@ -505,13 +500,13 @@ void GraphWindowTest::savesTheShownGraphAndItsSamples() {
              plot->grab().toImage().convertToFormat(QImage::Format_RGB32));
 
     dialogs.answer = folder.filePath("grafico.svg");
-    ChooseFromMenu(plot, QStringLiteral("Salva immagine..."));
+    ChooseFromMenu(plot, QStringLiteral("Salva immagine..."), OpenWithShiftF10);
     QSvgRenderer svg(dialogs.answer);
     QVERIFY(svg.isValid());
     QCOMPARE(svg.viewBox(), plot->rect());
 
     dialogs.answer = folder.filePath("dati.csv");
-    ChooseFromMenu(plot, QStringLiteral("Esporta dati..."));
+    ChooseFromMenu(plot, QStringLiteral("Esporta dati..."), OpenWithShiftF10);
     QFile csv(dialogs.answer);
     QVERIFY(csv.open(QIODevice::ReadOnly));
     QCOMPARE(csv.readAll().toStdString(), PlotCsv(*plot->ShownPlot()));
@@ -534,16 +529,17 @@ void GraphWindowTest::failedSaveSaysWhyAndLeavesNoFile() {
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QWidget* plot = PlotAreaOf(window);
 
-    ChooseFromMenu(plot, QStringLiteral("Esporta dati..."));  // cancelled: an empty answer
+    ChooseFromMenu(plot, QStringLiteral("Esporta dati..."),
+                   OpenWithShiftF10);  // cancelled: an empty answer
     QVERIFY(dialogs.messages.isEmpty());
 
     // Into a folder that does not exist.
     const QString data = folder.filePath("assente/dati.csv");
     const QString image = folder.filePath("assente/grafico.svg");
     dialogs.answer = data;
-    ChooseFromMenu(plot, QStringLiteral("Esporta dati..."));
+    ChooseFromMenu(plot, QStringLiteral("Esporta dati..."), OpenWithShiftF10);
     dialogs.answer = image;
-    ChooseFromMenu(plot, QStringLiteral("Salva immagine..."));
+    ChooseFromMenu(plot, QStringLiteral("Salva immagine..."), OpenWithShiftF10);
     QCOMPARE(dialogs.messages,
              QStringList({FileNotSavedMessage(data), FileNotSavedMessage(image)}));
     QVERIFY(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));

@@ -16,6 +16,7 @@
 #include "graph/tolerance_report.h"
 #include "tests/support/reference_design.h"
 #include "tests/ui/support/form1_driver.h"
+#include "tests/ui/support/plot_menu_driver.h"
 #include "tests/ui/support/qtest_main.h"
 #include "ui/qt_text.h"
 #include "ui/tolerance_window/band_plot_area.h"
@@ -65,22 +66,9 @@ struct Session {
     ToleranceWindow window;
 };
 
-// Chooses an entry of the plot's context menu, opened as the Menu key opens it.
-void ChooseFromMenu(QWidget* plot, const QString& entry) {
-    QTimer::singleShot(0, plot, [entry] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu) return;
-        for (QAction* action : menu->actions()) {
-            if (action->text() == entry) menu->setActiveAction(action);
-        }
-        QTest::keyClick(menu, menu->activeAction() ? Qt::Key_Return : Qt::Key_Escape);
-    });
-    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(100, 100),
-                            plot->mapToGlobal(QPoint(100, 100)));
-    QCoreApplication::sendEvent(plot, &event);
-}
-
 }  // namespace
+
+using amp::test_support::ChooseFromMenu;
 
 class ToleranceWindowTest : public QObject {
     Q_OBJECT
