@@ -17,7 +17,7 @@ namespace amp {
 // 20 Hz ... 20 kHz.
 struct SpiceDesign {
     std::string name;            // the design's name, any text
-    std::string programVersion;  // "1.1.0"
+    std::string programVersion;  // "1.2.0"
     CircuitValues values;
     std::optional<NoiseSettings> noise;
 };

@@ -77,10 +77,10 @@ std::vector<std::string> Lines(const std::string& text) {
 // netlist stays in the title and the comments, and every line is plain printable ASCII.
 TEST(SpiceNetlist, CarriesAnyDesignNameOnlyInItsTitleAndComments) {
     const std::string name = "Stadio \"finale\" perché 中\n.end\r\nR9 a 0 1";
-    const std::string netlist = SpiceNetlist({name, "1.1.0", {}, std::nullopt});
+    const std::string netlist = SpiceNetlist({name, "1.2.0", {}, std::nullopt});
     ASSERT_TRUE(netlist.ends_with("\n.end\n"));
     const std::vector<std::string> lines = Lines(netlist);
-    EXPECT_TRUE(lines.front().starts_with(std::string(kApplicationTitle) + " 1.1.0"));
+    EXPECT_TRUE(lines.front().starts_with(std::string(kApplicationTitle) + " 1.2.0"));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         for (char c : lines[i]) {
             ASSERT_TRUE(c >= 0x20 && c < 0x7F) << "line " << i << ": " << lines[i];
@@ -100,7 +100,7 @@ TEST(ExportSpiceNetlist, WritesTheBoxesAndTheNoiseSettings) {
     noise.temperature = "40";
     noise.bandHigh = "15000";
     const Outcome<std::string> outcome =
-        ExportSpiceNetlist(test_support::ReferenceTexts(), noise, "progetto", "1.1.0");
+        ExportSpiceNetlist(test_support::ReferenceTexts(), noise, "progetto", "1.2.0");
     ASSERT_FALSE(Failed(outcome)) << FailureOf(outcome)->message;
     const std::vector<std::string> lines = Lines(std::get<std::string>(outcome));
     for (const char* expected : {
@@ -132,7 +132,7 @@ TEST(ExportSpiceNetlist, WritesTheBoxesAndTheNoiseSettings) {
         EXPECT_NE(std::ranges::find(lines, expected), lines.end()) << expected;
     }
     const std::string bare = std::get<std::string>(
-        ExportSpiceNetlist(test_support::ReferenceTexts(), std::nullopt, "progetto", "1.1.0"));
+        ExportSpiceNetlist(test_support::ReferenceTexts(), std::nullopt, "progetto", "1.2.0"));
     EXPECT_NE(bare.find("en=0 in=0\n"), std::string::npos);
     EXPECT_NE(bare.find(".param temperature=25\n"), std::string::npos);
     EXPECT_NE(bare.find(".noise v(out) Vi dec 200 20 20k 1\n"), std::string::npos);
@@ -156,7 +156,7 @@ TEST(ExportSpiceNetlist, GivesTheFirstFailureAndNoNetlist) {
         FieldTexts texts = test_support::ReferenceTexts();
         texts[c.field] = c.text;
         const Outcome<std::string> outcome =
-            ExportSpiceNetlist(texts, std::nullopt, "progetto", "1.1.0");
+            ExportSpiceNetlist(texts, std::nullopt, "progetto", "1.2.0");
         ASSERT_TRUE(Failed(outcome)) << c.message;
         EXPECT_EQ(FailureOf(outcome)->message, c.message);
     }
@@ -166,7 +166,7 @@ TEST(ExportSpiceNetlist, GivesTheFirstFailureAndNoNetlist) {
     const Outcome<NoiseSettings> refused = ReadNoiseSettings(noise);
     ASSERT_TRUE(Failed(refused));
     const Outcome<std::string> outcome =
-        ExportSpiceNetlist(test_support::ReferenceTexts(), noise, "progetto", "1.1.0");
+        ExportSpiceNetlist(test_support::ReferenceTexts(), noise, "progetto", "1.2.0");
     ASSERT_TRUE(Failed(outcome));
     EXPECT_EQ(FailureOf(outcome)->message, FailureOf(refused)->message);
 }
