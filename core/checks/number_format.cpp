@@ -31,6 +31,14 @@ std::string WithSeparator(std::string text, std::string_view decimalSeparator) {
 
 }  // namespace
 
+std::string FormatShortestPlain(double value) {
+    std::array<char, kBufferSize> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::fixed);
+    if (error != std::errc{}) return {};
+    return std::string(buffer.data(), end);
+}
+
 std::string FormatScientific(double value) {
     if (value == 0.0) value = 0.0;  // no "-0.00E+00"
     std::string text = ToChars(value, std::chars_format::scientific, 2);

@@ -17,6 +17,10 @@ std::string FormatFixed(double value, int decimals, std::string_view decimalSepa
 // (0.126 -> "0.13", 2.5 -> "2.5", 5 -> "5"); never scientific notation.
 std::string FormatTrimmed(double value, std::string_view decimalSeparator);
 
+// The shortest plain decimal text with a point that reads back as the value: 0.003, 18,
+// 10000000; never scientific notation, which a box would read but a user would not type.
+std::string FormatShortestPlain(double value);
+
 // The value of a caption written with the given separator, in the form "0.00E+00" (three
 // significant digits) with that separator, for a caption too long to show whole; nothing when the
 // caption is no plain decimal number.

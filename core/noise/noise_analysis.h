@@ -103,6 +103,8 @@ struct NoiseCurves {
 };
 
 struct NoiseAnalysis {
+    // What was analysed.
+    NoiseSettings settings;
     NoiseFigures figures;
     // In NoiseSource order.
     std::array<NoiseContribution, kNoiseSourceCount> contributions{};

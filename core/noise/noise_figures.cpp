@@ -168,6 +168,7 @@ Outcome<NoiseAnalysis> AnalyseNoise(const CircuitValues& values, const NoiseSett
     if (HasNegativeResistor(values)) return Failure{std::string(message::kNegativeResistorNoise)};
 
     NoiseAnalysis analysis;
+    analysis.settings = settings;
     const BandPowers band = IntegrateBand(values, settings);
     const double flat = Sum(band.flat);
     const double aWeighted = Sum(band.aWeighted);

@@ -2,11 +2,11 @@
 
 #include <array>
 #include <cctype>
-#include <charconv>
 #include <optional>
 
 #include "core/checks/field_check.h"
 #include "core/checks/messages.h"
+#include "core/checks/number_format.h"
 
 namespace amp {
 namespace {
@@ -42,14 +42,6 @@ const NoiseFieldReading& ReadingOf(NoiseField field) {
     return kReadings[static_cast<std::size_t>(field)];
 }
 
-// The shortest plain decimal text that reads back as the value: 0.003, 18, 1000000.
-std::string PlainNumber(double value) {
-    std::array<char, 32> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                       std::chars_format::fixed);
-    return std::string(buffer.data(), written.ptr);
-}
-
 // A message about the field: its subject, capitalised, then what it must be.
 Failure Refusal(NoiseField field, std::string_view predicate) {
     std::string text(ReadingOf(field).subject);
@@ -59,8 +51,8 @@ Failure Refusal(NoiseField field, std::string_view predicate) {
 }
 
 std::string BetweenPredicate(double lowest, double highest, std::string_view unit) {
-    std::string text = " deve essere compresa tra " + PlainNumber(lowest);
-    text.append(" ").append(unit).append(" e ").append(PlainNumber(highest));
+    std::string text = " deve essere compresa tra " + FormatShortestPlain(lowest);
+    text.append(" ").append(unit).append(" e ").append(FormatShortestPlain(highest));
     text.append(" ").append(unit).append("!");
     return text;
 }
@@ -124,10 +116,10 @@ NoiseTexts DefaultNoiseTexts() {
 
 NoiseTexts WithPart(NoiseTexts texts, const OpAmpPart& part) {
     texts.part = part.name;
-    texts.en = PlainNumber(part.en);
-    texts.in = PlainNumber(part.in);
-    texts.slewRate = PlainNumber(part.slewRate);
-    texts.margin = PlainNumber(part.outputMargin);
+    texts.en = FormatShortestPlain(part.en);
+    texts.in = FormatShortestPlain(part.in);
+    texts.slewRate = FormatShortestPlain(part.slewRate);
+    texts.margin = FormatShortestPlain(part.outputMargin);
     return texts;
 }
 

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <numbers>
 #include <string>
+#include <variant>
 
 #include "core/checks/messages.h"
 #include "core/noise/noise_analysis.h"
@@ -11,20 +12,14 @@
 namespace amp {
 namespace {
 
-// What the netlist uses of the noise settings, with the values of a design without them.
-struct NetlistNoise {
-    double en = 0.0;
-    double in = 0.0;
-    double supply = 15.0;
-    double temperature = 25.0;
-    double bandLow = 20.0;
-    double bandHigh = 20000.0;
-};
-
-NetlistNoise NoiseOf(const SpiceDesign& design) {
-    if (!design.noise) return {};
-    const NoiseSettings& s = *design.noise;
-    return {s.en, s.in, s.supply, s.temperature, s.bandLow, s.bandHigh};
+// The design's noise settings; without them the noise window's defaults with a noiseless
+// op-amp.
+NoiseSettings NoiseOf(const SpiceDesign& design) {
+    if (design.noise) return *design.noise;
+    NoiseSettings defaults = std::get<NoiseSettings>(ReadNoiseSettings(DefaultNoiseTexts()));
+    defaults.en = 0.0;
+    defaults.in = 0.0;
+    return defaults;
 }
 
 // The op-amp's subcircuit name, in XU1's and XU2's lines and its definition.
@@ -73,7 +68,7 @@ void AppendHeader(std::string& netlist, const SpiceDesign& design) {
 )");
 }
 
-void AppendCircuit(std::string& netlist, const CircuitValues& v, const NetlistNoise& noise) {
+void AppendCircuit(std::string& netlist, const CircuitValues& v, const NoiseSettings& noise) {
     netlist += R"(
 * Temperatura del circuito in gradi Celsius: il rumore termico delle resistenze
 * e quello di en e in nel modello dell'operazionale.
@@ -117,7 +112,7 @@ void AppendCircuit(std::string& netlist, const CircuitValues& v, const NetlistNo
 // thermal noise at the circuit's temperature: one that carries no current, or one shorted by a
 // 0 V source, adds its noise and nothing else. With en or in zero that resistor is a noiseless
 // 1 ohm, so the netlist stays valid.
-void AppendOpAmpModel(std::string& netlist, const CircuitValues& v, const NetlistNoise& noise) {
+void AppendOpAmpModel(std::string& netlist, const CircuitValues& v, const NoiseSettings& noise) {
     netlist += R"(
 * Operazionale a un polo. en: rumore termico di una resistenza en^2/(4kT) in
 * serie all'ingresso +, che nessuna corrente attraversa. in: corrente di rumore di
@@ -147,7 +142,7 @@ void AppendOpAmpModel(std::string& netlist, const CircuitValues& v, const Netlis
 // Batch mode runs the dot analyses when something prints their results; interactively only the
 // control block runs, so it runs them itself. `run` leaves the integrated noise current, two
 // plots after the AC analysis.
-void AppendAnalyses(std::string& netlist, const NetlistNoise& noise) {
+void AppendAnalyses(std::string& netlist, const NoiseSettings& noise) {
     netlist += R"(
 * Analisi: Vo/Vi da 1 Hz a 1 MHz, 200 punti per decade; rumore in v(out), riferito
 * anche all'ingresso Vi, sulla banda del progetto in hertz, con il contributo di
@@ -180,7 +175,7 @@ end
 }  // namespace
 
 std::string SpiceNetlist(const SpiceDesign& design) {
-    const NetlistNoise noise = NoiseOf(design);
+    const NoiseSettings noise = NoiseOf(design);
     std::string netlist;
     AppendHeader(netlist, design);
     AppendCircuit(netlist, design.values, noise);

@@ -13,8 +13,7 @@ namespace amp {
 
 // What the netlist is written from: the design's values in SI units and, when the design has
 // them, its noise settings (the op-amps' en and in, the supply, the temperature and the band).
-// Without them en and in are zero, the supply is +-15 V, the temperature 25 °C and the band
-// 20 Hz ... 20 kHz.
+// Without them the noise window's defaults (+-15 V, 25 °C, 20 Hz ... 20 kHz) with en and in zero.
 struct SpiceDesign {
     std::string name;            // the design's name, any text
     std::string programVersion;  // "1.2.0"

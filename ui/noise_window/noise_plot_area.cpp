@@ -50,6 +50,11 @@ QString Title(NoisePlotKind kind) {
                                           : QStringLiteral("Uscita massima indistorta [V picco]");
 }
 
+// The largest output peak the rails allow, V.
+double RailLimit(const NoiseSettings& settings) {
+    return settings.supply - settings.margin;
+}
+
 }  // namespace
 
 NoisePlotArea::NoisePlotArea(NoisePlotKind kind, QWidget* parent)
@@ -65,10 +70,9 @@ NoisePlotArea::NoisePlotArea(NoisePlotKind kind, QWidget* parent)
     setFont(WindowDefaultFont());
 }
 
-void NoisePlotArea::ShowAnalysis(std::shared_ptr<const NoiseAnalysis> analysis, double bandLow,
-                                 double bandHigh, double railLimit,
+void NoisePlotArea::ShowAnalysis(std::shared_ptr<const NoiseAnalysis> analysis,
                                  std::string_view decimalSeparator) {
-    Shown shown{std::move(analysis), bandLow, bandHigh, railLimit, {}, {}, {}};
+    Shown shown{std::move(analysis), {}, {}, {}};
     const NoiseCurves& curves = shown.analysis->curves;
     if (kind_ == NoisePlotKind::Density) {
         shown.densityScale = DensityScaleOf(curves.density);
@@ -76,7 +80,7 @@ void NoisePlotArea::ShowAnalysis(std::shared_ptr<const NoiseAnalysis> analysis, 
     } else {
         // The level the rails allow is on the scale, whatever the curve reaches.
         std::vector<double> levels = curves.largestClean;
-        levels.push_back(railLimit);
+        levels.push_back(RailLimit(shown.analysis->settings));
         shown.cleanOutputScale = CleanOutputScaleOf(levels);
         shown.valueTicks = CleanOutputTicks(shown.cleanOutputScale, decimalSeparator);
     }
@@ -140,8 +144,8 @@ void NoisePlotArea::PaintScales(QPainter& painter) const {
 }
 
 void NoisePlotArea::PaintBand(QPainter& painter, const Shown& shown) const {
-    const double left = NoiseFrequencyX(shown.bandLow);
-    const double right = NoiseFrequencyX(shown.bandHigh);
+    const double left = NoiseFrequencyX(shown.analysis->settings.bandLow);
+    const double right = NoiseFrequencyX(shown.analysis->settings.bandHigh);
     painter.fillRect(QRectF(TwipsPoint(left, kNoiseAxisTop), TwipsPoint(right, kNoiseAxisBottom)),
                      kBandShade);
     painter.setPen(FramePen(kBandEdge, DashStyle::DashDot));
@@ -151,8 +155,8 @@ void NoisePlotArea::PaintBand(QPainter& painter, const Shown& shown) const {
 }
 
 void NoisePlotArea::PaintBandCaption(QPainter& painter, const Shown& shown) const {
-    const double left = NoiseFrequencyX(shown.bandLow);
-    const double right = NoiseFrequencyX(shown.bandHigh);
+    const double left = NoiseFrequencyX(shown.analysis->settings.bandLow);
+    const double right = NoiseFrequencyX(shown.analysis->settings.bandHigh);
     if (right - left < kBandCaptionWidth) return;
     // Centred at the top of the band, on its shade, so that no grid line runs through it.
     const QString caption = QStringLiteral("banda");
@@ -166,7 +170,7 @@ void NoisePlotArea::PaintBandCaption(QPainter& painter, const Shown& shown) cons
 }
 
 void NoisePlotArea::PaintRailLimit(QPainter& painter, const Shown& shown) const {
-    const double y = CleanOutputY(shown.railLimit, shown.cleanOutputScale);
+    const double y = CleanOutputY(RailLimit(shown.analysis->settings), shown.cleanOutputScale);
     painter.setPen(FramePen(kRailLimitColour, DashStyle::DashDotDot));
     painter.drawLine(TwipsPoint(kNoiseAxisLeft, y), TwipsPoint(kNoiseAxisRight, y));
     PaintCaption(painter,

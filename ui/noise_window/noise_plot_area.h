@@ -28,10 +28,10 @@ class NoisePlotArea : public QWidget {
   public:
     NoisePlotArea(NoisePlotKind kind, QWidget* parent);
 
-    // Shows the curves of an analysis: the band f1 ... f2 and the largest output the rails allow,
-    // in V peak; the scales' captions carry the given decimal separator.
-    void ShowAnalysis(std::shared_ptr<const NoiseAnalysis> analysis, double bandLow,
-                      double bandHigh, double railLimit, std::string_view decimalSeparator);
+    // Shows the curves of an analysis with its band f1 ... f2 or the largest output its rails
+    // allow; the scales' captions carry the given decimal separator.
+    void ShowAnalysis(std::shared_ptr<const NoiseAnalysis> analysis,
+                      std::string_view decimalSeparator);
     void Clear();
 
     // The analysis shown, while there is one.
@@ -58,9 +58,6 @@ class NoisePlotArea : public QWidget {
   private:
     struct Shown {
         std::shared_ptr<const NoiseAnalysis> analysis;
-        double bandLow = 0.0;
-        double bandHigh = 0.0;
-        double railLimit = 0.0;
         DensityScale densityScale;
         CleanOutputScale cleanOutputScale;
         std::vector<AxisTick> valueTicks;

@@ -161,20 +161,17 @@ void NoiseWindow::OnPartChosen(int) {
 }
 
 void NoiseWindow::OnCalculatePressed() {
-    const NoiseTexts texts = Texts();
-    Outcome<NoiseAnalysis> outcome = AnalyseNoise(readTexts_(), texts);
+    Outcome<NoiseAnalysis> outcome = AnalyseNoise(readTexts_(), Texts());
     if (const Failure* failure = FailureOf(outcome)) {
         dialogs_.showMessage(this, ToQString(failure->message));
         return;
     }
-    // The analysis read the same texts, so they pass.
-    const NoiseSettings settings = std::get<NoiseSettings>(ReadNoiseSettings(texts));
-    ShowAnalysis(std::make_shared<const NoiseAnalysis>(std::move(std::get<NoiseAnalysis>(outcome))),
-                 settings);
+    ShowAnalysis(
+        std::make_shared<const NoiseAnalysis>(std::move(std::get<NoiseAnalysis>(outcome))));
 }
 
-void NoiseWindow::ShowAnalysis(std::shared_ptr<const NoiseAnalysis> analysis,
-                               const NoiseSettings& settings) {
+void NoiseWindow::ShowAnalysis(std::shared_ptr<const NoiseAnalysis> analysis) {
+    const NoiseSettings& settings = analysis->settings;
     const auto captions = NoiseFigureCaptions(analysis->figures, decimalSeparator_);
     for (std::size_t k = 0; k < figures_.size(); ++k) {
         figures_[k]->SetValue(ToQString(captions[k]), decimalSeparator_);
@@ -186,11 +183,8 @@ void NoiseWindow::ShowAnalysis(std::shared_ptr<const NoiseAnalysis> analysis,
     supplyFlag_->setVisible(flagged);
     sources_->ShowRows(NoiseSourceRows(*analysis, decimalSeparator_));
     for (ValueLabel* value : readout_) value->SetValue({}, decimalSeparator_);
-    const double railLimit = settings.supply - settings.margin;
-    density_->ShowAnalysis(analysis, settings.bandLow, settings.bandHigh, railLimit,
-                           decimalSeparator_);
-    cleanOutput_->ShowAnalysis(std::move(analysis), settings.bandLow, settings.bandHigh, railLimit,
-                               decimalSeparator_);
+    density_->ShowAnalysis(analysis, decimalSeparator_);
+    cleanOutput_->ShowAnalysis(std::move(analysis), decimalSeparator_);
 }
 
 void NoiseWindow::ClearResults() {

@@ -70,7 +70,7 @@ class NoiseWindow : public QWidget {
     // en, in, SR and the margin are the part's own, and "Usa nel progetto" has a part to hand on,
     // unless the choice is "Personalizzato".
     void LockPartFields();
-    void ShowAnalysis(std::shared_ptr<const NoiseAnalysis> analysis, const NoiseSettings& settings);
+    void ShowAnalysis(std::shared_ptr<const NoiseAnalysis> analysis);
     void ClearResults();
 
     std::function<FieldTexts()> readTexts_;
